@@ -1,0 +1,20 @@
+#include "CliApp.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <exception>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Shipkit"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    try {
+        CliApp cli(out, err);
+        return cli.run(QCoreApplication::arguments(), QCoreApplication::applicationDirPath());
+    } catch (const std::exception& e) {
+        err << e.what() << Qt::endl;
+        return CliApp::Failed;
+    }
+}

@@ -1,0 +1,29 @@
+#include "records/CompanyRecord.h"
+
+#include "records/TIniFile.h"
+
+const std::array<QString, CompanyRecord::FieldCount>& CompanyRecord::keys() {
+    static const std::array<QString, FieldCount> k = {
+        "CONAME", "BHSID", "CONTACT", "CTITLE", "CEMAIL",   "CPHONE", "CFAX",
+        "CADDR",  "CCITY", "CSTATE",  "CZIP",   "CCOUNTRY", "CURL",   "CCMAIL"};
+    return k;
+}
+
+const std::array<QString, CompanyRecord::FieldCount>& CompanyRecord::controls() {
+    static const std::array<QString, FieldCount> c = {
+        "compname", "",        "conname",  "contitle", "conmail",    "conphone", "confax",
+        "conaddr",  "concity", "constate", "conzip",   "concountry", "pubpage",  "pubmail"};
+    return c;
+}
+
+CompanyRecord CompanyRecord::read(const TIniFile& file) {
+    CompanyRecord r;
+    for (int f = 0; f < FieldCount; ++f)
+        r.values[f] = file.ReadKey(Section, keys()[f], QString());
+    return r;
+}
+
+void CompanyRecord::write(const TIniFile& file) const {
+    for (int f = 0; f < FieldCount; ++f)
+        file.WriteKey(Section, keys()[f], values[f]);
+}

@@ -1,0 +1,58 @@
+#include "records/ListFile.h"
+
+#include "records/AtomicWrite.h"
+#include "records/ShipkitError.h"
+#include "records/TextCodec.h"
+
+#include <QFile>
+
+QStringList splitLines(const QString& text) {
+    QStringList lines;
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < n) {
+        const QChar c = text.at(i);
+        if (c == u'\r' || c == u'\n') {
+            lines.append(text.mid(start, i - start));
+            i += (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+void LoadList(const QString& path, QStringList& target) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ShipkitError(QStringLiteral("Cannot open file %1").arg(path));
+    QByteArray bytes = file.readAll();
+    const qsizetype nul = bytes.indexOf('\0');
+    if (nul >= 0)
+        bytes.truncate(nul);
+    target = splitLines(TextCodec::decode(bytes));
+}
+
+QStringList LoadList(const QString& path) {
+    QStringList list;
+    LoadList(path, list);
+    return list;
+}
+
+QByteArray listFileBytes(const QStringList& list) {
+    QString text;
+    for (const QString& item : list) {
+        text += item;
+        text += QStringLiteral("\r\n");
+    }
+    return TextCodec::encode(text);
+}
+
+void SaveList(const QStringList& list, const QString& path) {
+    if (!writeFileAtomically(path, listFileBytes(list)))
+        throw ShipkitError(QStringLiteral("Cannot create file %1").arg(path));
+}

@@ -1,0 +1,52 @@
+#include "records/TextCodec.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <array>
+
+namespace {
+
+// The 0x80-0x9F block of Windows-1252; the rest of the code page equals Latin-1.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString decodeCp1252(const QByteArray& bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *out++ = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+} // namespace
+
+namespace TextCodec {
+
+QString decode(const QByteArray& bytes) {
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        view = view.sliced(3);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8(view);
+    if (!utf8.hasError())
+        return text;
+    return decodeCp1252(view.toByteArray());
+}
+
+QByteArray encode(const QString& text) {
+    return text.toUtf8();
+}
+
+QByteArray readFile(const QString& path, bool* ok) {
+    QFile file(path);
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (ok)
+        *ok = opened;
+    return opened ? file.readAll() : QByteArray();
+}
+
+} // namespace TextCodec

@@ -1,0 +1,127 @@
+#include "shell/Session.h"
+
+#include "records/ListFile.h"
+#include "records/LongDate.h"
+#include "records/TIniFile.h"
+#include "shell/BusyCursor.h"
+#include "shell/TGWide.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+Session::Session(TGWide& gwide, Prompter& prompter, Clock& clock, QObject* parent)
+    : QObject(parent), m_gwide(gwide), m_prompter(prompter), m_clock(clock) {}
+
+QString Session::companyText() const {
+    return m_companyIndex >= 0 ? m_companies.at(m_companyIndex) : QString();
+}
+
+void Session::setCompanyList(const QStringList& names) {
+    m_companies = names;
+    std::stable_sort(
+        m_companies.begin(), m_companies.end(),
+        [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    m_companyIndex = -1;
+    Q_EMIT companyListChanged();
+}
+
+void Session::selectCompany(int index) {
+    m_companyIndex = (index >= 0 && index < m_companies.size()) ? index : -1;
+    m_company[CompanyRecord::CONAME] = companyText();
+    compnameChange();
+}
+
+void Session::chooseCompany(int index) {
+    selectCompany(index);
+    setAppList({});
+    m_gwide.LoadAppList(*this);
+    selectApp(m_apps.isEmpty() ? -1 : 0);
+}
+
+void Session::compnameChange() {
+    if (SuppressCompanyChange || m_companyIndex < 0)
+        return;
+    BusyCursor busy(m_prompter);
+    const QString path = m_gwide.paths().CompaniesDir + companyText() + QStringLiteral(".dat");
+    if (!QFileInfo::exists(path))
+        return;
+    const CompanyRecord loaded = CompanyRecord::read(TIniFile(path));
+    // The stored name becomes the selector's text; a name not on the list selects nothing.
+    m_companyIndex = static_cast<int>(m_companies.indexOf(loaded[CompanyRecord::CONAME]));
+    m_company[CompanyRecord::CONAME] = companyText();
+    m_company[CompanyRecord::BHSID] = loaded[CompanyRecord::BHSID];
+    for (int f = CompanyRecord::CONTACT; f < CompanyRecord::FieldCount; ++f)
+        setCompanyField(static_cast<CompanyRecord::Field>(f), loaded.values[f]);
+    Q_EMIT companyLoaded();
+}
+
+void Session::setCompanyField(CompanyRecord::Field field, const QString& value) {
+    if (m_company[field] == value)
+        return;
+    m_company[field] = value;
+    CompanyUnsaved = true;
+}
+
+QString Session::appText() const {
+    return m_appIndex >= 0 ? m_apps.at(m_appIndex) : QString();
+}
+
+void Session::setAppList(const QStringList& names) {
+    m_apps = names;
+    m_appIndex = -1;
+    Q_EMIT appListChanged();
+}
+
+void Session::selectApp(int index) {
+    m_appIndex = (index >= 0 && index < m_apps.size()) ? index : -1;
+    AppNameChange();
+}
+
+void Session::AppNameChange() {
+    BusyCursor busy(m_prompter);
+    const QString stem = m_gwide.paths().DataDir + appText();
+    const ApplicationRecord loaded =
+        ApplicationRecord::read(TIniFile(stem + QStringLiteral(".dat")));
+    for (const auto& key : ApplicationRecord::keys())
+        if (key.name != QLatin1String("NAME"))
+            setAppValue(key.name, loaded.value(key.name));
+    // A missing text file empties its memo, so one application's text never shows in another.
+    const auto loadMemo = [](const QString& path) {
+        try {
+            return QFileInfo::exists(path) ? LoadList(path).join(QStringLiteral("\r\n"))
+                                           : QString();
+        } catch (const std::exception&) {
+            return QString();
+        }
+    };
+    setLongDescription(loadMemo(stem + QStringLiteral(".lds")));
+    setNotes(loadMemo(stem + QStringLiteral(".nts")));
+    refreshLongDate();
+    Q_EMIT appLoaded();
+}
+
+void Session::setAppText(QString& target, const QString& value) {
+    if (target == value)
+        return;
+    target = value;
+    AppUnsaved = true;
+}
+
+void Session::setAppValue(const QString& key, const QString& value) {
+    const int i = ApplicationRecord::indexOf(key);
+    if (i >= 0)
+        setAppText(m_app.values[i], value);
+}
+
+void Session::setLongDescription(const QString& text) {
+    setAppText(m_app.longDescription, text);
+}
+
+void Session::setNotes(const QString& text) {
+    setAppText(m_app.notes, text);
+}
+
+void Session::refreshLongDate() {
+    m_longDate = longdatep(m_app.value("DAY"), m_app.value("MONTH"), m_app.value("YEAR"));
+    Q_EMIT longDateChanged();
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "records/ApplicationRecord.h"
+#include "records/CompanyRecord.h"
+#include "shell/Settings.h"
+
+#include <QObject>
+#include <QStringList>
+
+class Clock;
+class Prompter;
+class TGWide;
+
+// The main window's state without the window: selectors, the current company and
+// application (edits included), the unsaved flags and the settings. Pages bind to it.
+class Session : public QObject {
+    Q_OBJECT
+public:
+    Session(TGWide& gwide, Prompter& prompter, Clock& clock, QObject* parent = nullptr);
+
+    TGWide& gwide() const { return m_gwide; }
+    Prompter& prompter() const { return m_prompter; }
+    Clock& clock() const { return m_clock; }
+
+    // Company selector: sorted without regard to case.
+    const QStringList& companies() const { return m_companies; }
+    int companyIndex() const { return m_companyIndex; }
+    QString companyText() const;
+    void setCompanyList(const QStringList& names);
+    void selectCompany(int index);
+    // Choosing a company loads its record, its application list and its first application.
+    void chooseCompany(int index);
+    void compnameChange();
+    const CompanyRecord& company() const { return m_company; }
+    void setCompanyField(CompanyRecord::Field field, const QString& value);
+
+    // Application selector: kept in list order.
+    const QStringList& apps() const { return m_apps; }
+    int appIndex() const { return m_appIndex; }
+    QString appText() const;
+    void setAppList(const QStringList& names);
+    void selectApp(int index);
+    void AppNameChange();
+    const ApplicationRecord& app() const { return m_app; }
+    void setAppValue(const QString& key, const QString& value);
+    void setLongDescription(const QString& text);
+    void setNotes(const QString& text);
+    const QString& LongDate() const { return m_longDate; }
+    void refreshLongDate();
+
+    Settings settings;
+    bool CompanyUnsaved = false;
+    bool AppUnsaved = false;
+    bool EngineUnsaved = false;
+    bool SiteListChanged = false;
+    bool Posting = false;
+    bool SkipClosePrompts = false;
+    bool SuppressCompanyChange = false;
+    bool FirstActivationDone = false;
+
+Q_SIGNALS:
+    void companyListChanged();
+    void companyLoaded();
+    void appListChanged();
+    void appLoaded();
+    void longDateChanged();
+
+private:
+    void setAppText(QString& target, const QString& value);
+
+    TGWide& m_gwide;
+    Prompter& m_prompter;
+    Clock& m_clock;
+    QStringList m_companies;
+    int m_companyIndex = -1;
+    CompanyRecord m_company;
+    QStringList m_apps;
+    int m_appIndex = -1;
+    ApplicationRecord m_app;
+    QString m_longDate;
+};

@@ -1,0 +1,56 @@
+#include "shell/Settings.h"
+
+#include "records/TIniFile.h"
+
+QString Settings::path(const QString& programDir) {
+    return programDir + QStringLiteral("settings.dat");
+}
+
+Settings Settings::read(const QString& programDir) {
+    const TIniFile ini(path(programDir));
+    Settings s;
+    s.SmtpServer = ini.ReadKey(Section, "SMTP", QString());
+    s.SenderEmail = ini.ReadKey(Section, "EMAIL", QString());
+    s.SenderName = ini.ReadKey(Section, "NAME", QString());
+    s.ProxyHost = ini.ReadKey(Section, "PROXY", QString());
+    s.ProxyPort = ini.ReadKey(Section, "PORT", QStringLiteral("80"));
+    s.FtpRetries = ini.ReadKeyInt(Section, "FTPRetries", 3);
+    s.HttpTimeOut = ini.ReadKeyInt(Section, "HTTPTimeOut", 60);
+    s.UseGridLines = ini.ReadKeyFlag(Section, "UseGridLines", false);
+    return s;
+}
+
+void Settings::write(const QString& programDir) const {
+    const TIniFile ini(path(programDir));
+    ini.WriteKey(Section, "SMTP", SmtpServer);
+    ini.WriteKey(Section, "EMAIL", SenderEmail);
+    ini.WriteKey(Section, "NAME", SenderName);
+    ini.WriteKey(Section, "PROXY", ProxyHost);
+    ini.WriteKey(Section, "PORT", ProxyPort);
+    ini.WriteKeyInt(Section, "FTPRetries", FtpRetries);
+    ini.WriteKeyInt(Section, "HTTPTimeOut", HttpTimeOut);
+}
+
+void Settings::writeGridLines(const QString& programDir) const {
+    TIniFile(path(programDir)).WriteKeyFlag(Section, "UseGridLines", UseGridLines);
+}
+
+bool Settings::validPort(const QString& text, int* port) {
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (!ok || n > 65535)
+        return false;
+    if (port)
+        *port = n;
+    return true;
+}
+
+int Settings::proxyPortNumber() const {
+    int port = 80;
+    return validPort(ProxyPort, &port) ? port : 80;
+}

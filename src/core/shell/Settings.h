@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+// The program-wide settings kept in "settings.dat" beside the program.
+struct Settings {
+    static constexpr const char* Section = "SETTINGS";
+    static constexpr int MinFtpRetries = 0, MaxFtpRetries = 50;
+    static constexpr int MinHttpTimeOut = 10, MaxHttpTimeOut = 60;
+
+    QString SmtpServer;
+    QString SenderEmail;
+    QString SenderName;
+    QString ProxyHost;
+    QString ProxyPort = QStringLiteral("80");
+    int FtpRetries = 3;
+    int HttpTimeOut = 60;
+    bool UseGridLines = false;
+
+    static QString path(const QString& programDir);
+    static Settings read(const QString& programDir);
+    // The dialog's "Ok": everything but the grid lines, in the stored order.
+    void write(const QString& programDir) const;
+    void writeGridLines(const QString& programDir) const;
+
+    // A port is a whole number from 0 to 65535; anything else is refused.
+    static bool validPort(const QString& text, int* port = nullptr);
+    // The port given to the HTTP client: a bad stored port counts as 80.
+    int proxyPortNumber() const;
+};

@@ -1,0 +1,34 @@
+#include "gui/shell/ShipkitApp.h"
+
+#include "gui/shell/TMainFrm.h"
+#include "gui/shell/TSplashForm.h"
+
+#include <QApplication>
+#include <exception>
+
+ShipkitApp::ShipkitApp(const QString& programDir, Prompter* prompter)
+    : m_gwide(programDir), m_session(m_gwide, prompter ? *prompter : m_qtPrompter, m_clock) {}
+
+ShipkitApp::~ShipkitApp() = default;
+
+bool ShipkitApp::start() {
+    m_initOk = true;
+    auto* splash = new TSplashForm;
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+    try {
+        m_main = std::make_unique<TMainFrm>(m_session, m_qtPrompter);
+    } catch (const std::exception&) {
+        m_initOk = false;
+    }
+    if (m_initOk)
+        m_initOk = m_gwide.LoadWorkspace(m_session);
+    splash->waitForMinimum();
+    if (!m_initOk) {
+        delete splash;
+        return false;
+    }
+    m_main->setSplash(splash);
+    return true;
+}

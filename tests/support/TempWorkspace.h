@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// A fresh folder per test, with byte-exact file helpers.
+class TempWorkspace {
+public:
+    TempWorkspace();
+    QString dir() const; // with a trailing "/"
+    QString path(const QString& relative) const { return dir() + relative; }
+    void write(const QString& relative, const QByteArray& bytes) const;
+    QByteArray read(const QString& relative) const;
+    bool exists(const QString& relative) const;
+
+private:
+    QTemporaryDir m_dir;
+};
