@@ -37,6 +37,15 @@ int main(int argc, char** argv) {
     if (instance.activateRunningCopy())
         return 0;
     instance.listen();
+    // A later start may knock while this one is still loading: answer once the window shows.
+    TMainFrm* window = nullptr;
+    bool activatePending = false;
+    QObject::connect(&instance, &SingleInstance::activateRequested, [&] {
+        if (window)
+            window->ActivateMessage();
+        else
+            activatePending = true;
+    });
 
     ShipkitApp shipkit(located.programDir);
     if (!shipkit.start()) {
@@ -44,9 +53,9 @@ int main(int argc, char** argv) {
                                  QStringLiteral("Unable to initialize Shipkit!"));
         return 1;
     }
-    TMainFrm* window = shipkit.mainWindow();
-    QObject::connect(&instance, &SingleInstance::activateRequested, window,
-                     &TMainFrm::ActivateMessage);
-    window->show();
+    shipkit.mainWindow()->show();
+    window = shipkit.mainWindow();
+    if (activatePending)
+        window->ActivateMessage();
     return QApplication::exec();
 }

@@ -44,13 +44,22 @@ bool SingleInstance::listen() {
             return false;
     }
     connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains(kActivate.trimmed()))
-                    Q_EMIT activateRequested();
-            });
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        }
+        while (QLocalSocket* socket = m_server->nextPendingConnection())
+            watch(socket);
     });
     return true;
+}
+
+void SingleInstance::watch(QLocalSocket* socket) {
+    // The message may already be buffered, or arrive with the hang-up.
+    const auto consume = [this, socket] {
+        if (socket->readAll().contains(kActivate.trimmed()))
+            Q_EMIT activateRequested();
+    };
+    connect(socket, &QLocalSocket::readyRead, this, consume);
+    connect(socket, &QLocalSocket::disconnected, this, [socket, consume] {
+        consume();
+        socket->deleteLater();
+    });
+    consume();
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QLocalServer;
+class QLocalSocket;
 
 // One running copy per user and workspace: a second start asks the first to show itself.
 class SingleInstance : public QObject {
@@ -21,6 +22,8 @@ Q_SIGNALS:
     void activateRequested();
 
 private:
+    void watch(QLocalSocket* socket);
+
     QString m_name;
     QLocalServer* m_server = nullptr;
 };

@@ -7,8 +7,11 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QLoggingCategory>
 #include <QMenuBar>
 #include <QTabWidget>
+
+Q_LOGGING_CATEGORY(lcInstance, "shipkit.instance", QtWarningMsg)
 
 namespace {
 
@@ -126,6 +129,7 @@ void TMainFrm::FormActivate() {
 }
 
 void TMainFrm::ActivateMessage() {
+    qCInfo(lcInstance) << "brought forward by a later start";
     if (isMinimized())
         showNormal();
     raise();
