@@ -1,4 +1,5 @@
 #include "gui/shell/ShipkitApp.h"
+#include "gui/shell/ShipkitApplication.h"
 #include "gui/shell/TMainFrm.h"
 #include "shell/SingleInstance.h"
 #include "shell/WorkspaceLocator.h"
@@ -10,7 +11,7 @@
 
 namespace {
 
-QString workspaceOption(const QApplication& app) {
+QString workspaceOption(const ShipkitApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Submits your applications to download sites."));
@@ -24,8 +25,7 @@ QString workspaceOption(const QApplication& app) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Shipkit"));
+    ShipkitApplication app(argc, argv);
     const auto located =
         WorkspaceLocator::locate(workspaceOption(app), QApplication::applicationDirPath());
     if (located.programDir.isEmpty()) {

@@ -9,36 +9,47 @@
 
 namespace {
 
+// Calls f(line, index) for each line, split as list files are; stops when f returns false.
+template <class F> void forEachLine(QStringView text, F f) {
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    qsizetype index = 0;
+    for (qsizetype i = 0; i < n;) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n') {
+            ++i;
+            continue;
+        }
+        if (!f(text.sliced(start, i - start), index++))
+            return;
+        i += (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ? 2 : 1;
+        start = i;
+    }
+    if (start < n)
+        f(text.sliced(start), index);
+}
+
 // A section line "[name]": the name between the bracket and the first closing bracket.
-bool sectionName(const QString& line, QString& name) {
-    const QString t = line.trimmed();
+bool sectionName(QStringView line, QStringView& name) {
+    const QStringView t = line.trimmed();
     if (!t.startsWith(u'['))
         return false;
     const qsizetype close = t.indexOf(u']');
-    name = (close < 0 ? t.mid(1) : t.mid(1, close - 1)).trimmed();
+    name = (close < 0 ? t.sliced(1) : t.sliced(1, close - 1)).trimmed();
     return true;
 }
 
-bool keyLine(const QString& line, QString& key, QString& value) {
-    const qsizetype eq = line.indexOf(u'=');
-    if (eq < 0)
-        return false;
-    key = line.left(eq).trimmed();
-    value = line.mid(eq + 1).trimmed();
-    return true;
-}
-
-bool sameName(const QString& a, const QString& b) {
+bool sameName(QStringView a, QStringView b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-QString unquote(const QString& value) {
+QString unquote(QStringView value) {
     if (value.size() >= 2) {
         const QChar first = value.front();
         if ((first == u'"' || first == u'\'') && value.back() == first)
-            return value.mid(1, value.size() - 2);
+            return value.sliced(1, value.size() - 2).toString();
     }
-    return value;
+    return value.toString();
 }
 
 // Where a section and a key stand in the lines of a file.
@@ -49,28 +60,28 @@ struct KeyPosition {
     QString value;
 };
 
-KeyPosition locate(const QStringList& lines, const QString& section, const QString& key) {
+KeyPosition locate(QStringView text, QStringView section, QStringView key) {
     KeyPosition pos;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QString name;
-        if (sectionName(lines[i], name)) {
+    forEachLine(text, [&](QStringView line, qsizetype i) {
+        QStringView name;
+        if (sectionName(line, name)) {
             if (pos.section >= 0)
-                break;
+                return false;
             if (sameName(name, section))
                 pos.section = pos.lastContent = i;
-            continue;
+            return true;
         }
         if (pos.section < 0)
-            continue;
-        if (!lines[i].trimmed().isEmpty())
+            return true;
+        if (!line.trimmed().isEmpty())
             pos.lastContent = i;
-        QString k;
-        QString v;
-        if (pos.key < 0 && keyLine(lines[i], k, v) && sameName(k, key)) {
+        const qsizetype eq = line.indexOf(u'=');
+        if (pos.key < 0 && eq >= 0 && sameName(line.first(eq).trimmed(), key)) {
             pos.key = i;
-            pos.value = v;
+            pos.value = unquote(line.sliced(eq + 1).trimmed());
         }
-    }
+        return true;
+    });
     return pos;
 }
 
@@ -127,15 +138,13 @@ bool TIniFile::parseInt(const QString& text, int& value) {
     return true;
 }
 
-QStringList TIniFile::readLines() const {
-    return splitLines(TextCodec::decode(TextCodec::readFile(m_path)));
+QString TIniFile::readText() const {
+    return TextCodec::decode(TextCodec::readFile(m_path));
 }
 
 QString TIniFile::ReadKey(const QString& section, const QString& key, const QString& def) const {
-    const KeyPosition pos = locate(readLines(), section, key);
-    if (pos.key < 0)
-        return def;
-    return unquote(pos.value).left(MaxValueLength);
+    const KeyPosition pos = locate(readText(), section, key);
+    return pos.key < 0 ? def : pos.value.left(MaxValueLength);
 }
 
 int TIniFile::ReadKeyInt(const QString& section, const QString& key, int def) const {
@@ -148,8 +157,9 @@ bool TIniFile::ReadKeyFlag(const QString& section, const QString& key, bool def)
 }
 
 void TIniFile::WriteKey(const QString& section, const QString& key, const QString& value) const {
-    QStringList lines = readLines();
-    const KeyPosition pos = locate(lines, section, key);
+    const QString text = readText();
+    const KeyPosition pos = locate(text, section, key);
+    QStringList lines = splitLines(text);
     const QString line = key + u'=' + oneLine(value);
     if (pos.key >= 0) {
         lines[pos.key] = line;

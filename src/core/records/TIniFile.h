@@ -25,7 +25,7 @@ public:
     static bool parseInt(const QString& text, int& value);
 
 private:
-    QStringList readLines() const;
+    QString readText() const;
 
     QString m_path;
 };
