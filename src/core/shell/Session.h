@@ -16,6 +16,9 @@ class TGWide;
 class Session : public QObject {
     Q_OBJECT
 public:
+    // The main window's pages, in tab order.
+    enum Page { CompanyInfo, AppInfo, Sites, Submit, SiteBuilder };
+
     Session(TGWide& gwide, Prompter& prompter, Clock& clock, QObject* parent = nullptr);
 
     TGWide& gwide() const { return m_gwide; }
@@ -60,10 +63,14 @@ public:
 
 Q_SIGNALS:
     void companyListChanged();
+    // The company fields were set by the program (a load or a clear): pages show them again.
     void companyLoaded();
     void appListChanged();
+    // The application fields were set by the program (a load or a clear).
     void appLoaded();
     void longDateChanged();
+    // A command asks the window to show a page (a switch made by the program runs no checks).
+    void pageRequested(Session::Page page);
 
 private:
     void setAppText(QString& target, const QString& value);

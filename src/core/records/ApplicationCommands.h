@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class CompanyCommands;
+class Session;
+
+// "New Application", "Delete Application", "Save Application" and the field rules.
+class ApplicationCommands {
+public:
+    ApplicationCommands(Session& session, CompanyCommands& companies)
+        : m_session(session), m_companies(companies) {}
+
+    void NewAppBtnClick();
+    void DeleteAppBtnClick();
+    // The three "Save Application" buttons.
+    void SaveAppBtnClick();
+    // Record file, ".lds" and ".nts"; nothing without an application.
+    void SaveApplication();
+    void ClearApplicationFields();
+
+    // Leaving the 8-character name field: false when the name was refused (the field is
+    // then emptied and keeps the focus); otherwise the name is lower-cased.
+    bool char8nameExit();
+
+private:
+    Session& m_session;
+    CompanyCommands& m_companies;
+};
