@@ -9,6 +9,14 @@
 #include <QFileInfo>
 #include <algorithm>
 
+namespace {
+
+bool lessIgnoringCase(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) < 0;
+}
+
+} // namespace
+
 Session::Session(TGWide& gwide, Prompter& prompter, Clock& clock, QObject* parent)
     : QObject(parent), m_gwide(gwide), m_prompter(prompter), m_clock(clock) {}
 
@@ -33,9 +41,41 @@ void Session::selectCompany(int index) {
 
 void Session::chooseCompany(int index) {
     selectCompany(index);
+    reloadAppList();
+}
+
+void Session::reloadAppList() {
     setAppList({});
     m_gwide.LoadAppList(*this);
     selectApp(m_apps.isEmpty() ? -1 : 0);
+}
+
+void Session::addCompany(const QString& name) {
+    const QString selected = companyText();
+    const auto at =
+        std::upper_bound(m_companies.begin(), m_companies.end(), name, lessIgnoringCase);
+    m_companies.insert(at, name);
+    if (m_companyIndex >= 0)
+        m_companyIndex = static_cast<int>(m_companies.indexOf(selected));
+    Q_EMIT companyListChanged();
+}
+
+void Session::removeCompany(const QString& name) {
+    m_companies.removeOne(name);
+    m_companyIndex = -1;
+    m_company[CompanyRecord::CONAME].clear();
+    Q_EMIT companyListChanged();
+}
+
+void Session::clearCompanyFields() {
+    for (int f = CompanyRecord::CONTACT; f < CompanyRecord::FieldCount; ++f)
+        setCompanyField(static_cast<CompanyRecord::Field>(f), QString());
+    setBhsId(QString());
+    Q_EMIT companyLoaded();
+}
+
+void Session::setBhsId(const QString& id) {
+    setCompanyField(CompanyRecord::BHSID, id);
 }
 
 void Session::compnameChange() {
@@ -74,7 +114,38 @@ void Session::setAppList(const QStringList& names) {
 
 void Session::selectApp(int index) {
     m_appIndex = (index >= 0 && index < m_apps.size()) ? index : -1;
-    AppNameChange();
+    if (m_appIndex >= 0) {
+        AppNameChange();
+        return;
+    }
+    // No application to show: empty fields, and nothing to save.
+    clearAppFields();
+    AppUnsaved = false;
+}
+
+void Session::addApp(const QString& name) {
+    m_apps.append(name);
+    Q_EMIT appListChanged();
+}
+
+void Session::removeApp(const QString& name) {
+    m_apps.removeOne(name);
+    m_appIndex = -1;
+    Q_EMIT appListChanged();
+}
+
+void Session::markAppSelected(const QString& name) {
+    m_appIndex = static_cast<int>(m_apps.indexOf(name));
+    Q_EMIT appListChanged();
+}
+
+void Session::clearAppFields() {
+    for (const auto& key : ApplicationRecord::keys())
+        setAppValue(key.name, QString());
+    setLongDescription(QString());
+    setNotes(QString());
+    refreshLongDate();
+    Q_EMIT appLoaded();
 }
 
 void Session::AppNameChange() {

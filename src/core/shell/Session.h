@@ -33,9 +33,18 @@ public:
     void selectCompany(int index);
     // Choosing a company loads its record, its application list and its first application.
     void chooseCompany(int index);
+    // The current company's application list from its file, and its first application.
+    void reloadAppList();
+    // A new name goes where the sort puts it; the selection stays on its company.
+    void addCompany(const QString& name);
+    // Removes the first entry equal to the name; nothing is selected afterwards.
+    void removeCompany(const QString& name);
+    // Empties the twelve edit fields and the partner id.
+    void clearCompanyFields();
     void compnameChange();
     const CompanyRecord& company() const { return m_company; }
     void setCompanyField(CompanyRecord::Field field, const QString& value);
+    void setBhsId(const QString& id);
 
     // Application selector: kept in list order.
     const QStringList& apps() const { return m_apps; }
@@ -43,6 +52,13 @@ public:
     QString appText() const;
     void setAppList(const QStringList& names);
     void selectApp(int index);
+    // Appends a name; the selection stays where it was.
+    void addApp(const QString& name);
+    void removeApp(const QString& name);
+    // Selects the first entry equal to the name without loading it.
+    void markAppSelected(const QString& name);
+    // Empties every application field, special requirements and both memos.
+    void clearAppFields();
     void AppNameChange();
     const ApplicationRecord& app() const { return m_app; }
     void setAppValue(const QString& key, const QString& value);

@@ -1,0 +1,120 @@
+#include "records/ApplicationCommands.h"
+
+#include "records/CompanyCommands.h"
+#include "records/ListFile.h"
+#include "records/NameRules.h"
+#include "records/TIniFile.h"
+#include "records/TextHelpers.h"
+#include "shell/BusyCursor.h"
+#include "shell/Session.h"
+#include "shell/TGWide.h"
+
+#include <QFile>
+
+namespace {
+
+QString dataPath(const Session& session, const QString& name, const char* suffix) {
+    return session.gwide().paths().DataDir + name + QLatin1String(suffix);
+}
+
+} // namespace
+
+void ApplicationCommands::NewAppBtnClick() {
+    Prompter& prompter = m_session.prompter();
+    if (m_session.companyText().isEmpty()) {
+        prompter.beep(Prompter::Sound::Information);
+        prompter.errorDialog(QStringLiteral("You have not entered a company yet!"));
+        Q_EMIT m_session.pageRequested(Session::CompanyInfo);
+        m_companies.NewCompanyBtnClick();
+        return;
+    }
+    QString name;
+    for (;;) {
+        const auto typed = prompter.askName(QStringLiteral("New Application Name"), QString());
+        if (!typed || typed->isEmpty())
+            return;
+        name = *typed;
+        if (m_session.apps().contains(name)) {
+            prompter.beep(Prompter::Sound::Information);
+            prompter.errorBox(QStringLiteral("APP NAME DUPLICATE"),
+                              QStringLiteral("The App name you entered is already on the list!"),
+                              QString());
+            continue;
+        }
+        if (TextHelpers::StripLeadingSpaces(name).isEmpty())
+            return;
+        const QString problem = NameRules::fileNameProblem(name);
+        if (problem.isEmpty())
+            break;
+        prompter.beep(Prompter::Sound::Information);
+        prompter.errorBox(QStringLiteral("INVALID APP NAME"), problem, QString());
+    }
+    m_session.addApp(name);
+    m_session.gwide().SaveAppList(m_session);
+    m_session.AppUnsaved = true;
+    m_session.markAppSelected(name);
+    ClearApplicationFields();
+    SaveAppBtnClick();
+}
+
+void ApplicationCommands::DeleteAppBtnClick() {
+    const QString name = m_session.appText();
+    if (name.isEmpty())
+        return;
+    BusyCursor busy(m_session.prompter());
+    m_session.prompter().beep(Prompter::Sound::Information);
+    if (m_session.prompter().confirm(QStringLiteral("Delete This Application ?"),
+                                     Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        return;
+    const QString siteList = dataPath(m_session, name, "_SITES.dat");
+    if (QFile::exists(siteList))
+        QFile::remove(siteList);
+    m_session.removeApp(name);
+    m_session.gwide().SaveAppList(m_session);
+    if (m_session.apps().isEmpty())
+        ClearApplicationFields();
+    else
+        m_session.selectApp(0);
+}
+
+void ApplicationCommands::SaveAppBtnClick() {
+    BusyCursor busy(m_session.prompter());
+    SaveApplication();
+}
+
+void ApplicationCommands::SaveApplication() {
+    const QString name = m_session.appText();
+    if (name.isEmpty())
+        return;
+    const TIniFile file(dataPath(m_session, name, ".dat"));
+    CompanyRecord company = m_session.company();
+    company[CompanyRecord::CONAME] = m_session.companyText();
+    company.write(file);
+    m_session.app().write(file, name);
+    SaveList(splitLines(m_session.app().longDescription), dataPath(m_session, name, ".lds"));
+    SaveList(splitLines(m_session.app().notes), dataPath(m_session, name, ".nts"));
+    m_session.AppUnsaved = false;
+}
+
+void ApplicationCommands::ClearApplicationFields() {
+    m_session.clearAppFields();
+}
+
+bool ApplicationCommands::char8nameExit() {
+    const QString name = m_session.app().value(QStringLiteral("8CHAR"));
+    static const QString refused = QStringLiteral(" ./()");
+    for (const QChar c : name) {
+        if (refused.contains(c)) {
+            m_session.prompter().message(
+                QStringLiteral("You can only have alpha-numeric values in this field."));
+            m_session.setAppValue(QStringLiteral("8CHAR"), QString());
+            Q_EMIT m_session.appLoaded();
+            return false;
+        }
+    }
+    if (name != name.toLower()) {
+        m_session.setAppValue(QStringLiteral("8CHAR"), name.toLower());
+        Q_EMIT m_session.appLoaded();
+    }
+    return true;
+}

@@ -1,0 +1,84 @@
+#include "records/CompanyCommands.h"
+
+#include "records/ListFile.h"
+#include "records/NameRules.h"
+#include "records/TIniFile.h"
+#include "records/TextHelpers.h"
+#include "shell/BusyCursor.h"
+#include "shell/Session.h"
+#include "shell/TGWide.h"
+
+void CompanyCommands::saveCompanyList() {
+    SaveList(m_session.companies(),
+             m_session.gwide().paths().CompaniesDir + QStringLiteral("companies.dat"));
+}
+
+void CompanyCommands::NewCompanyBtnClick() {
+    Prompter& prompter = m_session.prompter();
+    QString name;
+    for (;;) {
+        const auto typed = prompter.askName(QStringLiteral("New Company Name"), QString());
+        if (!typed || typed->isEmpty())
+            return;
+        name = *typed;
+        if (m_session.companies().contains(name)) {
+            prompter.beep(Prompter::Sound::Information);
+            prompter.errorBox(
+                QStringLiteral("COMPANY NAME DUPLICATE"),
+                QStringLiteral("The company name you entered is already on the list!"), QString());
+            continue;
+        }
+        if (TextHelpers::StripLeadingSpaces(name).isEmpty())
+            return;
+        const QString problem = NameRules::fileNameProblem(name);
+        if (problem.isEmpty())
+            break;
+        prompter.beep(Prompter::Sound::Information);
+        prompter.errorBox(QStringLiteral("INVALID COMPANY NAME"), problem, QString());
+    }
+    m_session.SuppressCompanyChange = true;
+    m_session.addCompany(name);
+    saveCompanyList();
+    m_session.CompanyUnsaved = true;
+    m_session.selectCompany(static_cast<int>(m_session.companies().indexOf(name)));
+    ClearCompanyFields();
+    m_session.SuppressCompanyChange = false;
+    // A new company has no applications yet.
+    m_session.chooseCompany(m_session.companyIndex());
+    SaveCompanyBtnClick();
+}
+
+void CompanyCommands::DeleteCompanyBtnClick() {
+    const QString name = m_session.companyText();
+    if (name.isEmpty())
+        return;
+    BusyCursor busy(m_session.prompter());
+    m_session.prompter().beep(Prompter::Sound::Information);
+    if (m_session.prompter().confirm(QStringLiteral("Delete This Company ?"),
+                                     Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        return;
+    m_session.removeCompany(name);
+    saveCompanyList();
+    if (!m_session.companies().isEmpty()) {
+        m_session.chooseCompany(0);
+        return;
+    }
+    // Nothing left to show: an empty page, no applications, nothing unsaved.
+    m_session.chooseCompany(-1);
+    ClearCompanyFields();
+    m_session.CompanyUnsaved = false;
+}
+
+void CompanyCommands::SaveCompanyBtnClick() {
+    const QString name = m_session.companyText();
+    if (name.isEmpty())
+        return;
+    BusyCursor busy(m_session.prompter());
+    const TIniFile file(m_session.gwide().paths().CompaniesDir + name + QStringLiteral(".dat"));
+    m_session.company().write(file);
+    m_session.CompanyUnsaved = false;
+}
+
+void CompanyCommands::ClearCompanyFields() {
+    m_session.clearCompanyFields();
+}

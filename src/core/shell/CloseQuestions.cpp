@@ -1,0 +1,40 @@
+#include "shell/CloseQuestions.h"
+
+#include "records/ApplicationCommands.h"
+#include "records/CompanyCommands.h"
+#include "shell/Prompter.h"
+#include "shell/Session.h"
+
+bool CloseQuestions::ask(bool condition, const QString& what, const std::function<void()>& save) {
+    if (!condition)
+        return true;
+    Prompter& prompter = m_session.prompter();
+    prompter.beep(Prompter::Sound::Information);
+    const auto answer = prompter.confirm(QStringLiteral("Would you like to save %1?").arg(what),
+                                         Prompter::Buttons::YesNoCancel);
+    if (answer == Prompter::Answer::Cancel)
+        return false;
+    if (answer == Prompter::Answer::Yes && save)
+        save();
+    return true;
+}
+
+bool CloseQuestions::FormCloseQuery() {
+    if (m_session.SkipClosePrompts)
+        return true;
+    const struct {
+        bool condition;
+        QString what;
+        std::function<void()> save;
+    } questions[] = {
+        {m_session.CompanyUnsaved, QStringLiteral("Changed Company Info"),
+         [this] { m_companies.SaveCompanyBtnClick(); }},
+        {m_session.AppUnsaved, m_session.appText(), [this] { m_apps.SaveApplication(); }},
+        {m_session.SiteListChanged, QStringLiteral("Site Engine Info"), saveSiteList},
+        {m_session.EngineUnsaved, QStringLiteral("Added/Changed Engine Info"), saveEngine},
+    };
+    for (const auto& q : questions)
+        if (!ask(q.condition, q.what, q.save))
+            return false;
+    return true;
+}

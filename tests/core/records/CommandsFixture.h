@@ -1,0 +1,38 @@
+#pragma once
+
+#include "records/ApplicationCommands.h"
+#include "records/CompanyCommands.h"
+#include "shell/Clock.h"
+#include "shell/Session.h"
+#include "shell/TGWide.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempWorkspace.h"
+
+#include "records/ShipkitError.h"
+#include "records/TIniFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+// A loaded workspace with the company and application commands over it.
+class CommandsFixture : public ::testing::Test {
+protected:
+    TempWorkspace ws;
+    ScriptedPrompter prompter;
+    FixedClock clock{QDateTime(QDate(2026, 12, 8), QTime(9, 30))};
+    TGWide gwide{ws.dir()};
+    Session session{gwide, prompter, clock};
+    CompanyCommands companies{session};
+    ApplicationCommands apps{session, companies};
+
+    void load() { ASSERT_TRUE(gwide.LoadWorkspace(session)); }
+    void newCompany(const QString& name) {
+        prompter.names.push_back(name);
+        companies.NewCompanyBtnClick();
+    }
+    void newApp(const QString& name) {
+        prompter.names.push_back(name);
+        apps.NewAppBtnClick();
+    }
+};
