@@ -4,9 +4,12 @@ std::optional<QString> ScriptedPrompter::askName(const QString& caption, const Q
     shown << QStringLiteral("name: ") + caption;
     if (names.empty())
         return std::nullopt;
-    auto answer = names.front();
+    const bool cancelled = !names.front().has_value();
+    const QString text = names.front().value_or(QString());
     names.pop_front();
-    return answer;
+    if (cancelled)
+        return std::nullopt;
+    return text;
 }
 
 Prompter::Answer ScriptedPrompter::confirm(const QString& text, Buttons buttons) {
