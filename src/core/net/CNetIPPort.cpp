@@ -1,0 +1,203 @@
+#include "net/CNetIPPort.h"
+
+#include "net/SocketErrors.h"
+
+#include <QTcpSocket>
+#include <cerrno>
+#include <sys/socket.h>
+
+namespace {
+
+QString statusText(int code) {
+    return code == 0 ? QStringLiteral("OK") : SocketErrors::text(code);
+}
+
+} // namespace
+
+CNetIPPort::CNetIPPort(WaitLoop* wait, QObject* parent) : CWinsock(wait, parent) {}
+
+void CNetIPPort::setRemoteHost(const QString& host) {
+    if (isOpen() && host != m_remoteHost)
+        fail(101, QStringLiteral("You cannot change the RemoteHost at this time. A connection is "
+                                 "in progress."));
+    m_remoteHost = host;
+}
+
+void CNetIPPort::setRemotePort(quint16 port) {
+    if (isOpen() && port != m_remotePort)
+        fail(100, QStringLiteral("You cannot change the RemotePort at this time. A connection is "
+                                 "in progress."));
+    m_remotePort = port;
+}
+
+QHostAddress CNetIPPort::localAddress() const {
+    return m_socket ? m_socket->localAddress() : QHostAddress();
+}
+
+QHostAddress CNetIPPort::peerAddress() const {
+    return m_socket ? m_socket->peerAddress() : QHostAddress();
+}
+
+int CNetIPPort::startConnect() {
+    if (isOpen())
+        return 104;
+    if (m_remotePort == 0)
+        return 116;
+    QHostAddress address;
+    if (const int err = resolve(m_remoteHost, address))
+        return err;
+    if (!m_socket) {
+        m_socket = new QTcpSocket(this);
+        wire(m_socket);
+    }
+    m_connectError = 0;
+    m_closeError = 0;
+    m_state = State::Connecting;
+    m_socket->connectToHost(address, m_remotePort);
+    return 0;
+}
+
+void CNetIPPort::adoptSocket(QTcpSocket* socket) {
+    if (m_socket)
+        m_socket->deleteLater();
+    m_socket = socket;
+    socket->setParent(this);
+    wire(socket);
+    m_connectError = 0;
+    m_closeError = 0;
+    m_state = State::Connecting;
+    onConnected();
+    if (socket->bytesAvailable() > 0)
+        onReadyRead();
+}
+
+void CNetIPPort::wire(QTcpSocket* socket) {
+    // A replaced socket may still report; only the current one counts.
+    connect(socket, &QTcpSocket::connected, this, [this, socket] {
+        if (socket == m_socket)
+            onConnected();
+    });
+    connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+        if (socket == m_socket)
+            onReadyRead();
+    });
+    connect(socket, &QTcpSocket::errorOccurred, this,
+            [this, socket](QAbstractSocket::SocketError error) {
+                if (socket == m_socket)
+                    onError(error);
+            });
+    connect(socket, &QTcpSocket::bytesWritten, this, [this, socket](qint64 count) {
+        if (socket == m_socket)
+            onBytesWritten(count);
+    });
+    connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+        if (socket == m_socket)
+            handleClosed();
+    });
+}
+
+void CNetIPPort::onConnected() {
+    if (m_state != State::Connecting)
+        return;
+    m_state = State::Connected;
+    m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 0);
+    waiter().wake();
+    connectionOpened();
+    emit connected(0, statusText(0));
+}
+
+void CNetIPPort::onReadyRead() {
+    if (m_state != State::Connected)
+        return;
+    const QByteArray data = m_socket->readAll();
+    if (data.isEmpty())
+        return;
+    waiter().wake();
+    dataArrived(data);
+}
+
+void CNetIPPort::onError(QAbstractSocket::SocketError error) {
+    const int number = SocketErrors::fromQt(error);
+    if (m_state == State::Connecting) {
+        m_connectError = number;
+        m_state = State::Closed;
+        waiter().wake();
+        emit connected(number, statusText(number));
+        return;
+    }
+    if (m_state != State::Connected)
+        return;
+    if (error != QAbstractSocket::RemoteHostClosedError) {
+        m_closeError = number;
+        receiveError(number);
+    }
+    if (m_socket->state() == QAbstractSocket::UnconnectedState)
+        handleClosed();
+}
+
+void CNetIPPort::onBytesWritten(qint64 count) {
+    waiter().wake();
+    bytesSent(count);
+}
+
+void CNetIPPort::handleClosed() {
+    if (m_state != State::Connected)
+        return;
+    m_state = State::Closed;
+    // Whatever came in before the close still belongs to the answer.
+    const QByteArray rest = m_socket->isOpen() ? m_socket->readAll() : QByteArray();
+    if (!rest.isEmpty())
+        dataArrived(rest);
+    waiter().wake();
+    connectionClosed();
+    emit disconnected(m_closeError, statusText(m_closeError));
+}
+
+int CNetIPPort::sendBytes(const QByteArray& bytes) {
+    if (m_state != State::Connected)
+        return SocketErrors::NotConnected;
+    m_socket->write(bytes);
+    const bool room = waiter().run(
+        [this] { return m_state != State::Connected || m_socket->bytesToWrite() <= HighWater; });
+    if (!room)
+        return 301;
+    if (m_state != State::Connected)
+        return m_closeError ? m_closeError : 10053;
+    return 0;
+}
+
+qint64 CNetIPPort::queuedBytes() const {
+    return m_socket && m_state == State::Connected ? m_socket->bytesToWrite() : 0;
+}
+
+void CNetIPPort::closeConnection() {
+    if (!m_socket || m_state == State::Closed)
+        return;
+    if (m_state == State::Connecting) {
+        m_state = State::Closed;
+        m_socket->abort();
+        waiter().wake();
+        return;
+    }
+    m_socket->abort();
+    handleClosed(); // abort() may or may not have reported the close already
+}
+
+void CNetIPPort::finishSending() {
+    if (m_socket && m_state == State::Connected)
+        m_socket->disconnectFromHost();
+}
+
+int CNetIPPort::sendUrgent(const QByteArray& bytes) {
+    if (m_state != State::Connected)
+        return SocketErrors::NotConnected;
+    // Qt has no urgent data: drain Qt's queue, then send on the descriptor directly.
+    while (m_socket->bytesToWrite() > 0)
+        if (!m_socket->flush() && !m_socket->waitForBytesWritten(1000))
+            return SocketErrors::ConnectionReset;
+    const qintptr fd = m_socket->socketDescriptor();
+    const ssize_t sent = ::send(static_cast<int>(fd), bytes.constData(),
+                                static_cast<size_t>(bytes.size()), MSG_OOB | MSG_NOSIGNAL);
+    return sent == bytes.size() ? 0 : SocketErrors::ConnectionReset;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "net/ENetError.h"
+
+// Raised by TNetHTTP.
+class ENetHTTP : public ENetError {
+public:
+    using ENetError::ENetError;
+};
