@@ -24,6 +24,7 @@ void CDataInterface::prepare(Mode mode, const QString& localFile, qint64 startBy
     m_size = 0;
     m_written = 0;
     m_armed = false;
+    m_closeAllowed = false;
     m_begun = false;
     m_writeFailed = false;
     m_early.clear();
@@ -48,6 +49,12 @@ void CDataInterface::arm() {
     m_armed = true;
     if (isConnected())
         begin();
+}
+
+void CDataInterface::allowClose() {
+    m_closeAllowed = true;
+    if (m_begun && m_mode == Upload)
+        pump();
 }
 
 void CDataInterface::connectionOpened() {
@@ -140,6 +147,8 @@ void CDataInterface::bytesSent(qint64 count) {
 void CDataInterface::pump() {
     while (isConnected() && m_file.isOpen() && queuedBytes() < HighWater) {
         if (m_counter >= m_size) {
+            if (!m_closeAllowed)
+                return;
             closeLocalFile();
             finishSending(); // the close tells the server the file is complete
             return;

@@ -21,6 +21,10 @@ public:
     void prepare(Mode mode, const QString& localFile, qint64 startByte);
     // The command that makes the server use the connection has been sent: start once open.
     void arm();
+    // The server has said it is taking the upload (its preliminary reply): only now may the
+    // end of the file be marked by closing, or a server that has not started reading yet
+    // takes the close for a broken transfer.
+    void allowClose();
     // The transfer is over: the connection was never opened, or has closed again.
     bool finished() const { return !isOpen() && !isListening(); }
     bool wasOpened() const { return m_begun; }
@@ -64,6 +68,7 @@ private:
     qint64 m_size = 0;
     qint64 m_written = 0; // upload bytes the socket has really sent
     bool m_armed = false;
+    bool m_closeAllowed = false;
     bool m_begun = false;
     bool m_writeFailed = false;
     QByteArray m_early; // data that came before the command was sent

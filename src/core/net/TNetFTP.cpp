@@ -219,6 +219,7 @@ bool TNetFTP::finishTransfer() {
     m_data->pollAccept();
     if (!m_data->wasOpened())
         m_data->closeListener();
+    m_data->allowClose();
     const int serial = m_abortSerial;
     if (waitFor([&] { return m_data->finished() || m_abortSerial != serial; }) != 0) {
         setLayerError(Interrupted);
@@ -315,8 +316,10 @@ bool TNetFTP::readReply(bool isAbort, const StopCheck& stop) {
             m_abortReply = line;
             continue;
         }
-        if (first == u'1')
+        if (first == u'1') {
+            m_data->allowClose();
             continue;
+        }
         if (first == u'2' || first == u'3')
             return true;
         setError(CommandFailed, line);
