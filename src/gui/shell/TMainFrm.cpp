@@ -1,17 +1,30 @@
 #include "gui/shell/TMainFrm.h"
 
 #include "gui/records/CompanyPage.h"
+#include "gui/shell/Browser.h"
 #include "gui/shell/QtPrompter.h"
-#include "shell/Session.h"
+#include "gui/submit/SubmitPage.h"
+#include "records/ShipkitError.h"
 #include "shell/TGWide.h"
 
 #include <QAction>
-#include <QEvent>
+#include <QCloseEvent>
+#include <QFile>
 #include <QLoggingCategory>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 Q_LOGGING_CATEGORY(lcInstance, "shipkit.instance", QtWarningMsg)
+
+const QString TMainFrm::ShipkitHomePage = QStringLiteral("https://shipkit.example.com/");
+const QString TMainFrm::TallmarkHomePage = QStringLiteral("https://www.tallmark.example.com/");
+
+// Resources of a static library must be registered by hand.
+static void initResources() {
+    Q_INIT_RESOURCE(shipkit);
+}
 
 namespace {
 
@@ -23,16 +36,18 @@ QTabWidget* subPages(const QString& name, const QStringList& captions, QWidget* 
     return tabs;
 }
 
-QWidget* sheet(const char* name, QWidget* content, QWidget* parent) {
-    auto* page = content ? content : new QWidget(parent);
-    page->setObjectName(QString::fromLatin1(name));
-    return page;
+QWidget* sheet(const char* name, QWidget* content) {
+    content->setObjectName(QString::fromLatin1(name));
+    return content;
 }
 
 } // namespace
 
 TMainFrm::TMainFrm(Session& session, QtPrompter& prompter, QWidget* parent)
-    : QMainWindow(parent), m_session(session), m_prompter(prompter) {
+    : QMainWindow(parent), m_session(session), m_prompter(prompter), m_companyCommands(session),
+      m_appCommands(session, m_companyCommands),
+      m_closeQuestions(session, m_companyCommands, m_appCommands) {
+    initResources();
     setObjectName(QStringLiteral("TMainFrm"));
     setWindowTitle(QStringLiteral("Shipkit 2.04"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -41,6 +56,8 @@ TMainFrm::TMainFrm(Session& session, QtPrompter& prompter, QWidget* parent)
     m_prompter.setParent(this);
     buildPages();
     buildMenus();
+    wireCompanyPage();
+    connect(&m_session, &Session::pageRequested, this, &TMainFrm::showPage);
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 }
 
@@ -48,24 +65,25 @@ void TMainFrm::buildPages() {
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_companyPage = new CompanyPage(m_session, m_pages);
+    m_submitPage = new SubmitPage(m_pages);
     m_pages->addTab(m_companyPage, QStringLiteral("Company Info"));
-    m_pages->addTab(sheet("AppInfoSheet",
-                          subPages(QStringLiteral("AppInfoPages"),
-                                   {QStringLiteral("General"), QStringLiteral("Locations"),
-                                    QStringLiteral("Description")},
-                                   m_pages),
-                          m_pages),
-                    QStringLiteral("App Info"));
-    m_pages->addTab(sheet("SitesSheet", nullptr, m_pages), QStringLiteral("Sites"));
-    m_pages->addTab(sheet("SubmitSheet", nullptr, m_pages), QStringLiteral("Submit"));
-    m_pages->addTab(sheet("SiteBuilderSheet",
-                          subPages(QStringLiteral("SiteBuilderPages"),
-                                   {QStringLiteral("Details"), QStringLiteral("HTTP Post"),
-                                    QStringLiteral("FTP Upload"), QStringLiteral("E-mail")},
-                                   m_pages),
-                          m_pages),
-                    QStringLiteral("Site Builder"));
+    m_pages->addTab(
+        sheet("AppInfoSheet", subPages(QStringLiteral("AppInfoPages"),
+                                       {QStringLiteral("General"), QStringLiteral("Locations"),
+                                        QStringLiteral("Description")},
+                                       m_pages)),
+        QStringLiteral("App Info"));
+    m_pages->addTab(sheet("SitesSheet", new QWidget(m_pages)), QStringLiteral("Sites"));
+    m_pages->addTab(m_submitPage, QStringLiteral("Submit"));
+    m_pages->addTab(
+        sheet("SiteBuilderSheet", subPages(QStringLiteral("SiteBuilderPages"),
+                                           {QStringLiteral("Details"), QStringLiteral("HTTP Post"),
+                                            QStringLiteral("FTP Upload"), QStringLiteral("E-mail")},
+                                           m_pages)),
+        QStringLiteral("Site Builder"));
     setCentralWidget(m_pages);
+    connect(m_pages, &QTabWidget::currentChanged, this, &TMainFrm::pageChanged);
+    connect(m_submitPage->exitb(), &QPushButton::clicked, this, &QWidget::close);
 }
 
 QAction* TMainFrm::addItem(QMenu* menu, const char* name, const char* caption) {
@@ -78,7 +96,7 @@ void TMainFrm::buildMenus() {
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_fileMenu->setObjectName(QStringLiteral("File1"));
     addItem(m_fileMenu, "Mnu_Settings", "&Settings");
-    addItem(m_fileMenu, "Mnu_ViewReports", "&View Reports");
+    m_viewReports = addItem(m_fileMenu, "Mnu_ViewReports", "&View Reports");
     m_fileMenu->addSeparator();
     addItem(m_fileMenu, "Mnu_UpdateData", "&Update Data Files");
     m_fileMenu->addSeparator();
@@ -92,10 +110,22 @@ void TMainFrm::buildMenus() {
 
     m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("Help2"));
-    addItem(m_helpMenu, "Help1", "&Help");
-    addItem(m_helpMenu, "ShipkitHomePage1", "Shipkit Home Page");
-    addItem(m_helpMenu, "TallmarkHomePage1", "Tallmark Home Page");
+    connect(addItem(m_helpMenu, "Help1", "&Help"), &QAction::triggered, this,
+            &TMainFrm::Help1Click);
+    connect(addItem(m_helpMenu, "ShipkitHomePage1", "Shipkit Home Page"), &QAction::triggered, this,
+            [] { gourl(ShipkitHomePage); });
+    connect(addItem(m_helpMenu, "TallmarkHomePage1", "Tallmark Home Page"), &QAction::triggered,
+            this, [] { gourl(TallmarkHomePage); });
     addItem(m_helpMenu, "About2", "&About")->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
+}
+
+void TMainFrm::wireCompanyPage() {
+    connect(m_companyPage->newButton(), &QPushButton::clicked, this,
+            [this] { m_companyCommands.NewCompanyBtnClick(); });
+    connect(m_companyPage->deleteButton(), &QPushButton::clicked, this,
+            [this] { m_companyCommands.DeleteCompanyBtnClick(); });
+    connect(m_companyPage->saveButton(), &QPushButton::clicked, this,
+            [this] { m_companyCommands.SaveCompanyBtnClick(); });
 }
 
 void TMainFrm::showEvent(QShowEvent* event) {
@@ -112,9 +142,16 @@ void TMainFrm::changeEvent(QEvent* event) {
         FormActivate();
 }
 
+void TMainFrm::closeEvent(QCloseEvent* event) {
+    // Stays open unless the questions finish: a failed save must not lose the window's data.
+    event->ignore();
+    if (m_closeQuestions.FormCloseQuery())
+        event->accept();
+}
+
 void TMainFrm::FormShow() {
     m_session.settings = Settings::read(m_session.gwide().paths().ProgramDir);
-    m_pages->setCurrentIndex(0);
+    showPage(Session::CompanyInfo);
     if (!m_session.apps().isEmpty())
         m_session.selectApp(0);
     m_session.CompanyUnsaved = false;
@@ -134,4 +171,75 @@ void TMainFrm::ActivateMessage() {
         showNormal();
     raise();
     activateWindow();
+}
+
+void TMainFrm::showPage(Session::Page page) {
+    m_programSwitch = true;
+    m_pages->setCurrentIndex(page);
+    m_programSwitch = false;
+}
+
+void TMainFrm::pageChanged(int index) {
+    if (m_programSwitch) {
+        m_lastPage = index;
+        return;
+    }
+    if (m_session.Posting) {
+        const QSignalBlocker block(m_pages);
+        m_pages->setCurrentIndex(m_lastPage);
+        m_session.prompter().beep(Prompter::Sound::Information);
+        m_session.prompter().message(QStringLiteral("Tab Change Not Allowed While Posting!"));
+        return;
+    }
+    m_lastPage = index;
+    PageControl1Change();
+}
+
+bool TMainFrm::requireCompany() {
+    if (!m_session.companyText().isEmpty())
+        return true;
+    m_session.prompter().beep(Prompter::Sound::Information);
+    m_session.prompter().errorDialog(
+        QStringLiteral("You have not entered your company info. Please do so now!"));
+    showPage(Session::CompanyInfo);
+    m_companyCommands.NewCompanyBtnClick();
+    return false;
+}
+
+void TMainFrm::PageControl1Change() {
+    switch (m_pages->currentIndex()) {
+    case Session::AppInfo:
+        requireCompany();
+        break;
+    case Session::Sites:
+        if (requireCompany() && m_session.appText().isEmpty()) {
+            m_session.prompter().beep(Prompter::Sound::Information);
+            m_session.prompter().errorDialog(QStringLiteral(
+                "You have not entered or selected an application yet. Please do so now!"));
+            showPage(Session::AppInfo);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void TMainFrm::setPostingMode(bool on) {
+    m_session.Posting = on;
+    m_fileMenu->setEnabled(!on);
+    m_helpMenu->setEnabled(!on);
+    m_fileMenu->menuAction()->setEnabled(!on);
+    m_helpMenu->menuAction()->setEnabled(!on);
+    m_viewReports->setEnabled(!on);
+    m_submitPage->setPosting(on);
+}
+
+void TMainFrm::Help1Click() {
+    const QString page = m_session.gwide().paths().ProgramDir + QStringLiteral("shipkit.html");
+    // The help page travels inside the program; put it beside the workspace once.
+    if (!QFile::exists(page) && !QFile::copy(QStringLiteral(":/help/shipkit.html"), page))
+        throw ShipkitError(QStringLiteral("Cannot create file %1").arg(page));
+    QFile::setPermissions(page, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                    QFile::ReadOther);
+    gourl(page);
 }

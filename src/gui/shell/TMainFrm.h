@@ -1,5 +1,10 @@
 #pragma once
 
+#include "records/ApplicationCommands.h"
+#include "records/CompanyCommands.h"
+#include "shell/CloseQuestions.h"
+#include "shell/Session.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -8,44 +13,67 @@ class QAction;
 class QMenu;
 class QTabWidget;
 class QtPrompter;
-class Session;
+class SubmitPage;
 
-// The one working window: five pages, the menus, and the first-show sequence.
+// The one working window: five pages, the menus, the page rules, the close questions and
+// posting mode.
 class TMainFrm : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int ClientWidth = 596;
     static constexpr int ClientHeight = 408;
+    static const QString ShipkitHomePage;
+    static const QString TallmarkHomePage;
 
     TMainFrm(Session& session, QtPrompter& prompter, QWidget* parent = nullptr);
 
     QTabWidget* PageControl1() const { return m_pages; }
     CompanyPage* companyPage() const { return m_companyPage; }
+    SubmitPage* submitPage() const { return m_submitPage; }
     QMenu* fileMenu() const { return m_fileMenu; }
     QMenu* helpMenu() const { return m_helpMenu; }
+    CompanyCommands& companyCommands() { return m_companyCommands; }
+    ApplicationCommands& appCommands() { return m_appCommands; }
+    CloseQuestions& closeQuestions() { return m_closeQuestions; }
 
     // The splash is freed when the window is first shown.
     void setSplash(QWidget* splash) { m_splash = splash; }
     // A later start asked this copy to come forward.
     void ActivateMessage();
+    void setPostingMode(bool on);
+    // A page switch made by the program runs no checks.
+    void showPage(Session::Page page);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildPages();
     void buildMenus();
+    void wireCompanyPage();
     QAction* addItem(QMenu* menu, const char* name, const char* caption);
     void FormShow();
     void FormActivate();
+    void pageChanged(int index);
+    void PageControl1Change();
+    bool requireCompany();
+    void Help1Click();
 
     Session& m_session;
     QtPrompter& m_prompter;
+    CompanyCommands m_companyCommands;
+    ApplicationCommands m_appCommands;
+    CloseQuestions m_closeQuestions;
     QTabWidget* m_pages = nullptr;
     CompanyPage* m_companyPage = nullptr;
+    SubmitPage* m_submitPage = nullptr;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
+    QAction* m_viewReports = nullptr;
     QPointer<QWidget> m_splash;
+    int m_lastPage = 0;
+    bool m_programSwitch = false;
     bool m_shown = false;
 };

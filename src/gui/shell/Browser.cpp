@@ -1,0 +1,14 @@
+#include "gui/shell/Browser.h"
+
+#include "records/ShipkitError.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+
+void gourl(const QString& urlOrPath) {
+    const QUrl url = QFileInfo::exists(urlOrPath) ? QUrl::fromLocalFile(urlOrPath)
+                                                  : QUrl::fromUserInput(urlOrPath);
+    if (!QDesktopServices::openUrl(url))
+        throw ShipkitError(QStringLiteral("Couldn't launch default browser"));
+}
