@@ -157,13 +157,21 @@ void CNetIPPort::handleClosed() {
 int CNetIPPort::sendBytes(const QByteArray& bytes) {
     if (m_state != State::Connected)
         return SocketErrors::NotConnected;
-    m_socket->write(bytes);
-    const bool room = waiter().run(
-        [this] { return m_state != State::Connected || m_socket->bytesToWrite() <= HighWater; });
-    if (!room)
-        return 301;
-    if (m_state != State::Connected)
-        return m_closeError ? m_closeError : 10053;
+    // Big data goes in slices: the socket copies what it queues, and a queue that never grows
+    // past HighWater keeps reusing the same memory instead of faulting in fresh pages.
+    qsizetype offset = 0;
+    do {
+        const qsizetype size = qMin(SliceSize, bytes.size() - offset);
+        m_socket->write(bytes.constData() + offset, size);
+        offset += size;
+        const bool room = waiter().run([this] {
+            return m_state != State::Connected || m_socket->bytesToWrite() <= HighWater;
+        });
+        if (!room)
+            return 301;
+        if (m_state != State::Connected)
+            return m_closeError ? m_closeError : 10053;
+    } while (offset < bytes.size());
     return 0;
 }
 

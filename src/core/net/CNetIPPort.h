@@ -14,7 +14,9 @@ class CNetIPPort : public CWinsock {
 public:
     // Bytes queued in the socket before sending waits. A performance setting: big enough that
     // the kernel never runs dry on loopback, small enough that a big file is not copied whole.
-    static constexpr qint64 HighWater = 1 << 20;
+    static constexpr qint64 HighWater = 4 << 20;
+    // Largest piece handed to the socket at once (performance only).
+    static constexpr qsizetype SliceSize = 256 * 1024;
 
     explicit CNetIPPort(WaitLoop* wait = nullptr, QObject* parent = nullptr);
 

@@ -1,0 +1,308 @@
+// Network clients against fast real servers on loopback, each beside curl making the same
+// transfer to the same server in the same run:
+//   FTP upload of a 256 MB file to vsftpd, active and passive;
+//   HTTP POST of a 64 MB body to nginx, which reads the body and throws it away.
+// Prints the throughputs (median of the rounds) and our share of curl's. Needs vsftpd, nginx
+// and curl installed; everything it writes stays in a temporary folder on /dev/shm.
+//
+//   bench_net [--ftp-mb N] [--http-mb N] [--rounds N]
+#include "net/ENetError.h"
+#include "net/TNetFTP.h"
+#include "net/TNetHTTP.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+[[noreturn]] void die(const QString& why) {
+    std::fprintf(stderr, "bench_net: %s\n", qPrintable(why));
+    std::exit(1);
+}
+
+quint16 freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+// A server program started for the run, output to a log file, stopped at the end.
+class Server {
+public:
+    Server(const QString& program, const QStringList& arguments, const QString& log) {
+        m_process.setStandardOutputFile(log);
+        m_process.setStandardErrorFile(log, QIODevice::Append);
+        m_process.start(program, arguments);
+        if (!m_process.waitForStarted(10000))
+            die(QStringLiteral("cannot start ") + program);
+    }
+    ~Server() {
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000))
+            m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+    // Waits (bounded) until the port accepts a connection (and greets, if greeting is given).
+    void awaitPort(quint16 port, const QByteArray& greeting) {
+        for (int i = 0; i < 100; ++i) {
+            QTcpSocket probe;
+            probe.connectToHost(QHostAddress::LocalHost, port);
+            if (probe.waitForConnected(500) &&
+                (greeting.isEmpty() ||
+                 (probe.waitForReadyRead(2000) && probe.readLine().startsWith(greeting))))
+                return;
+            QThread::msleep(100);
+        }
+        die(QStringLiteral("server on port %1 never answered").arg(port));
+    }
+
+private:
+    QProcess m_process;
+};
+
+void writeFile(const QString& path, const QByteArray& text) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
+        die(QStringLiteral("cannot write ") + path);
+}
+
+void makeData(const QString& path, qint64 bytes) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        die(QStringLiteral("cannot write ") + path);
+    QByteArray block(1 << 20, '\0');
+    for (qsizetype i = 0; i < block.size(); ++i)
+        block[i] = static_cast<char>((i * 131) ^ (i >> 7));
+    for (qint64 left = bytes; left > 0; left -= block.size())
+        f.write(block.constData(), qMin<qint64>(left, block.size()));
+}
+
+// Runs curl and gives its own time_total in seconds (process start and file reading excluded).
+double curlSeconds(const QStringList& arguments, qint64 expectUpload) {
+    QProcess curl;
+    curl.start(QStringLiteral("curl"),
+               QStringList{QStringLiteral("-s"), QStringLiteral("-S"), QStringLiteral("-o"),
+                           QStringLiteral("/dev/null"), QStringLiteral("-w"),
+                           QStringLiteral("%{time_total} %{size_upload}")} +
+                   arguments);
+    if (!curl.waitForFinished(600000) || curl.exitCode() != 0)
+        die(QStringLiteral("curl failed: ") + QString::fromLocal8Bit(curl.readAllStandardError()));
+    const QStringList out = QString::fromLatin1(curl.readAllStandardOutput()).split(u' ');
+    if (out.value(1).toDouble() != static_cast<double>(expectUpload))
+        die(QStringLiteral("curl sent %1 bytes, not %2").arg(out.value(1)).arg(expectUpload));
+    return out.value(0).toDouble();
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+struct Figures {
+    QString name;
+    std::vector<double> ours, curl; // MB/s
+};
+
+void report(const Figures& f) {
+    const double ours = median(f.ours), curl = median(f.curl);
+    std::printf("%-28s shipkit %8.1f MB/s   curl %8.1f MB/s   ratio %.2f\n", qPrintable(f.name),
+                ours, curl, ours / curl);
+}
+
+class NetBench {
+public:
+    NetBench(qint64 ftpBytes, qint64 httpBytes, int rounds)
+        : m_ftpBytes(ftpBytes), m_httpBytes(httpBytes), m_rounds(rounds) {
+        if (!m_dir.isValid())
+            die(QStringLiteral("no temporary folder"));
+        QDir(m_dir.path()).mkpath(QStringLiteral("ftproot/up"));
+        QFile::setPermissions(m_dir.filePath(QStringLiteral("ftproot/up")),
+                              QFileDevice::Permissions(0x7777));
+        makeData(path(QStringLiteral("upload.bin")), ftpBytes);
+        makeData(path(QStringLiteral("body.bin")), httpBytes);
+    }
+
+    void run() {
+        startVsftpd();
+        startNginx();
+        Figures active{QStringLiteral("FTP upload, active"), {}, {}};
+        Figures passive{QStringLiteral("FTP upload, passive"), {}, {}};
+        Figures post{QStringLiteral("HTTP POST"), {}, {}};
+        QFile bodyFile(path(QStringLiteral("body.bin")));
+        bodyFile.open(QIODevice::ReadOnly);
+        const QByteArray body = bodyFile.readAll();
+        for (int round = 0; round < m_rounds; ++round) {
+            for (const bool isPassive : {false, true}) {
+                Figures& f = isPassive ? passive : active;
+                f.ours.push_back(mbps(m_ftpBytes, ourFtp(isPassive)));
+                f.curl.push_back(mbps(m_ftpBytes, curlFtp(isPassive)));
+            }
+            post.ours.push_back(mbps(m_httpBytes, ourPost(body)));
+            post.curl.push_back(mbps(m_httpBytes, curlPost()));
+        }
+        std::printf("%d rounds, FTP %lld MB, HTTP %lld MB, medians:\n", m_rounds, m_ftpBytes >> 20,
+                    m_httpBytes >> 20);
+        report(active);
+        report(passive);
+        report(post);
+    }
+
+private:
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    static double mbps(qint64 bytes, double seconds) { return bytes / 1048576.0 / seconds; }
+
+    void startVsftpd() {
+        m_ftpPort = freePort();
+        const QString conf = path(QStringLiteral("vsftpd.conf"));
+        writeFile(conf, QStringLiteral("listen=YES\nlisten_ipv6=NO\nlisten_address=127.0.0.1\n"
+                                       "listen_port=%1\nbackground=NO\nrun_as_launching_user=YES\n"
+                                       "anonymous_enable=YES\nno_anon_password=YES\nanon_root=%2\n"
+                                       "anon_upload_enable=YES\nwrite_enable=YES\nlocal_enable=NO\n"
+                                       "connect_from_port_20=NO\nport_enable=YES\npasv_enable=YES\n"
+                                       "seccomp_sandbox=NO\nisolate=NO\nisolate_network=NO\n"
+                                       "xferlog_enable=NO\nsecure_chroot_dir=/var/run/vsftpd/"
+                                       "empty\n")
+                            .arg(m_ftpPort)
+                            .arg(path(QStringLiteral("ftproot")))
+                            .toUtf8());
+        QDir().mkpath(QStringLiteral("/var/run/vsftpd/empty"));
+        m_vsftpd = std::make_unique<Server>(QStringLiteral("/usr/sbin/vsftpd"), QStringList{conf},
+                                            path(QStringLiteral("vsftpd.log")));
+        m_vsftpd->awaitPort(m_ftpPort, "220");
+    }
+
+    void startNginx() {
+        m_httpPort = freePort();
+        const QString conf = path(QStringLiteral("nginx.conf"));
+        const QString d = m_dir.path();
+        // The proxy step makes nginx read the whole body before it answers (an early answer
+        // would let curl stop sending); the body itself is dropped.
+        writeFile(conf,
+                  QStringLiteral("daemon off;\nmaster_process off;\nworker_processes 1;\n"
+                                 "pid %1/nginx.pid;\nerror_log %1/nginx-error.log;\n"
+                                 "events { worker_connections 64; }\n"
+                                 "http {\n access_log off;\n client_body_temp_path %1/body;\n"
+                                 " proxy_temp_path %1/proxy;\n fastcgi_temp_path %1/fastcgi;\n"
+                                 " uwsgi_temp_path %1/uwsgi;\n scgi_temp_path %1/scgi;\n"
+                                 " server {\n  listen 127.0.0.1:%2;\n  client_max_body_size 0;\n"
+                                 "  client_body_buffer_size 128m;\n"
+                                 "  location / {\n   set $sink /done;\n   proxy_pass http://127.0.0.1:%2$sink;\n"
+                                 "   proxy_pass_request_body off;\n"
+                                 "   proxy_set_header Content-Length \"\";\n  }\n"
+                                 "  location = /done { return 200 \"discarded\\n\"; }\n }\n}\n")
+                      .arg(d)
+                      .arg(m_httpPort)
+                      .toUtf8());
+        m_nginx = std::make_unique<Server>(
+            QStringLiteral("/usr/sbin/nginx"),
+            QStringList{QStringLiteral("-c"), conf, QStringLiteral("-p"), d},
+            path(QStringLiteral("nginx.log")));
+        m_nginx->awaitPort(m_httpPort, QByteArray());
+    }
+
+    void checkAndDropUpload(const QString& name) {
+        const QString uploaded = path(QStringLiteral("ftproot/up/") + name);
+        if (QFileInfo(uploaded).size() != m_ftpBytes)
+            die(QStringLiteral("upload %1 arrived with %2 bytes")
+                    .arg(name)
+                    .arg(QFileInfo(uploaded).size()));
+        QFile::remove(uploaded);
+    }
+
+    double ourFtp(bool passive) {
+        TNetFTP ftp;
+        ftp.setRemoteHost(QStringLiteral("127.0.0.1"));
+        ftp.setRemotePort(m_ftpPort);
+        ftp.setUser(QStringLiteral("anonymous"));
+        ftp.setPassword(QStringLiteral("bench@example.com"));
+        ftp.setPassive(passive);
+        ftp.setTransferMode(tmBinary);
+        ftp.setLocalFile(path(QStringLiteral("upload.bin")));
+        ftp.setRemoteFile(QStringLiteral("up/ours.bin"));
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            ftp.setAction(ftpLogon);
+            ftp.setAction(ftpUpload);
+            ftp.setAction(ftpLogoff);
+        } catch (const ENetError& e) {
+            die(QStringLiteral("FTP upload failed: ") + e.message());
+        }
+        const double seconds = clock.nsecsElapsed() / 1e9;
+        checkAndDropUpload(QStringLiteral("ours.bin"));
+        return seconds;
+    }
+
+    double curlFtp(bool passive) {
+        const QStringList mode =
+            passive ? QStringList{QStringLiteral("--ftp-pasv")}
+                    : QStringList{QStringLiteral("--ftp-port"), QStringLiteral("127.0.0.1")};
+        const double seconds = curlSeconds(
+            mode + QStringList{QStringLiteral("-u"), QStringLiteral("anonymous:bench@example.com"),
+                               QStringLiteral("-T"), path(QStringLiteral("upload.bin")),
+                               QStringLiteral("ftp://127.0.0.1:%1/up/curl.bin").arg(m_ftpPort)},
+            m_ftpBytes);
+        checkAndDropUpload(QStringLiteral("curl.bin"));
+        return seconds;
+    }
+
+    double ourPost(const QByteArray& body) {
+        TNetHTTP http;
+        http.setURL(QStringLiteral("http://127.0.0.1:%1/form").arg(m_httpPort));
+        http.setContentType(QStringLiteral("application/x-www-form-urlencoded"));
+        http.setPostData(body);
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            http.setAction(httpPost);
+        } catch (const ENetError& e) {
+            die(QStringLiteral("HTTP POST failed: ") + e.message());
+        }
+        return clock.nsecsElapsed() / 1e9;
+    }
+
+    double curlPost() {
+        return curlSeconds({QStringLiteral("-0"), QStringLiteral("-H"),
+                            QStringLiteral("Content-Type: application/x-www-form-urlencoded"),
+                            QStringLiteral("--data-binary"),
+                            u'@' + path(QStringLiteral("body.bin")),
+                            QStringLiteral("http://127.0.0.1:%1/form").arg(m_httpPort)},
+                           m_httpBytes);
+    }
+
+    QTemporaryDir m_dir{QDir(QStringLiteral("/dev/shm")).exists()
+                            ? QStringLiteral("/dev/shm/bench_net-XXXXXX")
+                            : QDir::tempPath() + QStringLiteral("/bench_net-XXXXXX")};
+    qint64 m_ftpBytes, m_httpBytes;
+    int m_rounds;
+    quint16 m_ftpPort = 0, m_httpPort = 0;
+    std::unique_ptr<Server> m_vsftpd, m_nginx;
+};
+
+qint64 option(const QStringList& args, const QString& name, qint64 fallback) {
+    const qsizetype at = args.indexOf(name);
+    return at >= 0 && at + 1 < args.size() ? args.at(at + 1).toLongLong() : fallback;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    NetBench bench(option(args, QStringLiteral("--ftp-mb"), 256) << 20,
+                   option(args, QStringLiteral("--http-mb"), 64) << 20,
+                   static_cast<int>(option(args, QStringLiteral("--rounds"), 5)));
+    bench.run();
+    return 0;
+}
