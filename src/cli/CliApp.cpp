@@ -14,6 +14,9 @@ const char* const kUsage =
     "Commands:\n"
     "  companies                 the company list in selector order\n"
     "  apps --company NAME       that company's application list in list order\n"
+    "  company show NAME         the company's record as choosing it loads it\n"
+    "  app show NAME [--company C]\n"
+    "                            the application's record as choosing it loads it\n"
     "\n"
     "Options:\n"
     "  --workspace DIR           the workspace folder (default: beside the program)\n"
@@ -81,6 +84,10 @@ int CliApp::dispatch() {
         return companies();
     if (c == QLatin1String("apps"))
         return apps();
+    if (c == QLatin1String("company"))
+        return companyShow();
+    if (c == QLatin1String("app"))
+        return appShow();
     return usage(QStringLiteral("unknown command %1").arg(c));
 }
 
@@ -110,4 +117,57 @@ int CliApp::apps() {
         m_out << name << "\n";
     m_out.flush();
     return Ok;
+}
+
+int CliApp::printLines(const QStringList& lines) {
+    for (const QString& line : lines)
+        m_out << line << "\n";
+    m_out.flush();
+    return Ok;
+}
+
+std::optional<QString> CliApp::showTarget(const char* what) {
+    if (m_options.args.size() < 2 || m_options.args[0] != QLatin1String("show")) {
+        usage(QStringLiteral("use: %1 show NAME").arg(QLatin1String(what)));
+        return std::nullopt;
+    }
+    return m_options.args[1];
+}
+
+int CliApp::companyShow() {
+    const auto name = showTarget("company");
+    if (!name)
+        return BadUsage;
+    if (!chooseCompany(*name))
+        return fail(QStringLiteral("No company named \"%1\" in this workspace.").arg(*name));
+    QStringList lines;
+    const CompanyRecord& record = m_session->company();
+    for (int f = 0; f < CompanyRecord::FieldCount; ++f) {
+        const QString value =
+            f == CompanyRecord::CONAME ? m_session->companyText() : record.values[f];
+        lines << CompanyRecord::keys()[f] + u'=' + value;
+    }
+    return printLines(lines);
+}
+
+int CliApp::appShow() {
+    const auto name = showTarget("app");
+    if (!name)
+        return BadUsage;
+    if (const auto company = m_options.option(QStringLiteral("--company"));
+        company && !chooseCompany(*company))
+        return fail(QStringLiteral("No company named \"%1\" in this workspace.").arg(*company));
+    const int index = static_cast<int>(m_session->apps().indexOf(*name));
+    if (index < 0)
+        return fail(QStringLiteral("No application named \"%1\" for the company \"%2\".")
+                        .arg(*name, m_session->companyText()));
+    m_session->selectApp(index);
+    QStringList lines;
+    for (const auto& key : ApplicationRecord::keys()) {
+        const QString value = key.name == QLatin1String("NAME") ? m_session->appText()
+                                                                : m_session->app().value(key.name);
+        lines << key.name + u'=' + value;
+    }
+    lines << QStringLiteral("LONGDATE=") + m_session->LongDate();
+    return printLines(lines);
 }

@@ -28,6 +28,10 @@ private:
 
     int companies();
     int apps();
+    int companyShow();
+    int appShow();
+    std::optional<QString> showTarget(const char* what);
+    int printLines(const QStringList& lines);
     bool chooseCompany(const QString& name);
 
     QTextStream& m_out;

@@ -1,0 +1,85 @@
+#include "support/CliRun.h"
+#include "support/TempWorkspace.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+class CliShowTest : public ::testing::Test {
+protected:
+    TempWorkspace ws;
+    CliRun run(QStringList args) {
+        args.prepend(ws.dir());
+        args.prepend("--workspace");
+        return CliRun::shipkitCli(args);
+    }
+    void SetUp() override {
+        ws.write("companies/companies.dat", "Beta\r\nAcme\r\n");
+        ws.write("companies/Acme.dat", "[COMPANY]\r\nCONAME=Acme\r\nCONTACT=Ann\r\n");
+        ws.write("companies/Beta.dat", "[company]\r\nconame=Beta\r\nCCITY= Oslo \r\nBHSID=9\r\n");
+        ws.write("data/Beta Apps.dat", "Gadget\r\n");
+        ws.write("data/Gadget.dat", "[APPINFO]\r\nNAME=Ignored\r\nDAY=4\r\nMONTH=7\r\nYEAR=05\r\n"
+                                    "SPECREQ=Lots of RAM\r\n");
+    }
+};
+
+TEST_F(CliShowTest, CompanyShowPrintsTheFourteenKeysInWriteOrder) {
+    const CliRun r = run({"company", "show", "Beta"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "CONAME=Beta\nBHSID=9\nCONTACT=\nCTITLE=\nCEMAIL=\nCPHONE=\nCFAX=\nCADDR=\n"
+                     "CCITY=Oslo\nCSTATE=\nCZIP=\nCCOUNTRY=\nCURL=\nCCMAIL=\n");
+}
+
+TEST_F(CliShowTest, AppShowPrintsKeysValuesAndTheLongDate) {
+    const CliRun r = run({"app", "show", "Gadget", "--company", "Beta"});
+    EXPECT_EQ(r.exitCode, 0);
+    const QList<QByteArray> lines = r.out.split('\n');
+    ASSERT_EQ(lines.size(), 40); // 38 keys, LONGDATE, and the empty text after the last line end
+    EXPECT_EQ(lines[0], "FILENAME=");
+    EXPECT_EQ(lines[1], "NAME=Gadget");
+    EXPECT_EQ(lines[4], "DAY=4");
+    EXPECT_EQ(lines[37], "SPECREQ=Lots of RAM");
+    EXPECT_EQ(lines[38], "LONGDATE=4-Jul-2005");
+}
+
+TEST_F(CliShowTest, AppOfAnotherCompanyIsNotFoundWithoutTheCompany) {
+    const CliRun r = run({"app", "show", "Gadget"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("No application named \"Gadget\" for the company \"Acme\""));
+}
+
+TEST_F(CliShowTest, BadShowUsage) {
+    EXPECT_EQ(run({"company"}).exitCode, 2);
+    EXPECT_EQ(run({"company", "list", "Acme"}).exitCode, 2);
+    EXPECT_EQ(run({"company", "show", "Nobody"}).exitCode, 1);
+}
+
+void copyTree(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + QDir(from).relativeFilePath(file);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(file, target);
+    }
+}
+
+TEST(DemoWorkspace, ShippedDemoLoadsWithItsCompanyApplicationAndEngines) {
+    TempWorkspace ws;
+    copyTree(QStringLiteral(SHIPKIT_SOURCE_DIR) + "/demo", ws.dir());
+    const CliRun companies = CliRun::shipkitCli({"--workspace", ws.dir(), "companies"});
+    EXPECT_EQ(companies.exitCode, 0);
+    EXPECT_EQ(companies.out, "Larkspur Lane Softworks\n");
+    const CliRun apps = CliRun::shipkitCli(
+        {"--workspace", ws.dir(), "apps", "--company", "Larkspur Lane Softworks"});
+    EXPECT_EQ(apps.out, "Kitepad\n");
+    const CliRun app = CliRun::shipkitCli({"--workspace", ws.dir(), "app", "show", "Kitepad"});
+    EXPECT_TRUE(app.out.contains("\nSTATUS=Shareware\n"));
+    EXPECT_TRUE(app.out.endsWith("LONGDATE=14-Mar-1998\n"));
+}
+
+} // namespace
