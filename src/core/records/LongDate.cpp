@@ -1,6 +1,6 @@
 #include "records/LongDate.h"
 
-#include "records/TIniFile.h"
+#include "records/IniText.h"
 
 QString longdatep(const QString& day, const QString& month, const QString& year) {
     static const char* const months[] = {"Jan-", "Feb-", "Mar-", "Apr-", "May-", "Jun-",
@@ -10,9 +10,9 @@ QString longdatep(const QString& day, const QString& month, const QString& year)
         date += day + u'-';
     int n = 0;
     // Text that is no number (pasted into the field) adds nothing.
-    if (!month.isEmpty() && TIniFile::parseInt(month, n) && n >= 1 && n <= 12)
+    if (!month.isEmpty() && IniText::parseInt(month, n) && n >= 1 && n <= 12)
         date += QLatin1String(months[n - 1]);
-    if (!year.isEmpty() && TIniFile::parseInt(year, n) && n >= 0 && n <= 99)
+    if (!year.isEmpty() && IniText::parseInt(year, n) && n >= 0 && n <= 99)
         date += (n < 80 ? QStringLiteral("20") : QStringLiteral("19")) + year;
     return date;
 }

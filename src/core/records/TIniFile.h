@@ -21,11 +21,6 @@ public:
     void WriteKeyInt(const QString& section, const QString& key, int value) const;
     void WriteKeyFlag(const QString& section, const QString& key, bool value) const;
 
-    // The integer rules of ReadKeyInt applied to any text.
-    static bool parseInt(const QString& text, int& value);
-
 private:
-    QString readText() const;
-
     QString m_path;
 };
