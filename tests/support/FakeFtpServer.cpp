@@ -18,8 +18,12 @@ void FakeFtpServer::acceptControl() {
     setsockopt(static_cast<int>(socket->socketDescriptor()), SOL_SOCKET, SO_OOBINLINE, &one,
                sizeof one);
     m_socket = socket;
+    m_buffer.clear();
     socket->setParent(this);
-    connect(socket, &QTcpSocket::readyRead, this, &FakeFtpServer::readControl);
+    connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+        if (socket == m_socket)
+            readControl();
+    });
     if (!m_greeting.isEmpty())
         socket->write(m_greeting);
 }
@@ -89,12 +93,18 @@ void FakeFtpServer::handle(const QString& line) {
 
 void FakeFtpServer::startTransfer(const QString& verb) {
     reply("150 Opening data connection.\r\n");
-    withDataConnection([this, verb](QTcpSocket* data) {
+    // The transfer's final reply goes to the control connection that asked for it.
+    QPointer<QTcpSocket> control = m_socket;
+    withDataConnection([this, verb, control](QTcpSocket* data) {
         ++m_dataConnections;
         m_data = data;
+        auto done = [control](const QByteArray& bytes) {
+            if (control)
+                control->write(bytes);
+        };
         if (verb == QStringLiteral("STOR"))
-            return receive(data);
-        serve(data, verb == QStringLiteral("RETR") ? m_download : m_listing);
+            return receive(data, done);
+        serve(data, verb == QStringLiteral("RETR") ? m_download : m_listing, done);
     });
 }
 
@@ -116,30 +126,30 @@ void FakeFtpServer::withDataConnection(std::function<void(QTcpSocket*)> use) {
     data->connectToHost(m_activeHost, m_activePort);
 }
 
-void FakeFtpServer::serve(QTcpSocket* data, const QByteArray& bytes) {
+void FakeFtpServer::serve(QTcpSocket* data, const QByteArray& bytes, const Reply& done) {
     if (m_holdAfter >= 0) {
         data->write(bytes.left(m_holdAfter));
         return; // until ABOR
     }
-    connect(data, &QTcpSocket::disconnected, this, [this] { reply("226 Transfer complete.\r\n"); });
+    connect(data, &QTcpSocket::disconnected, this, [done] { done("226 Transfer complete.\r\n"); });
     data->write(bytes);
     data->disconnectFromHost();
 }
 
-void FakeFtpServer::receive(QTcpSocket* data) {
-    auto take = [this, data] {
+void FakeFtpServer::receive(QTcpSocket* data, const Reply& done) {
+    auto take = [this, data, done] {
         if (data->isOpen())
             m_uploaded += data->readAll();
         if (m_dropUpload && !m_uploaded.isEmpty() && data->state() == QTcpSocket::ConnectedState) {
             data->abort();
-            reply("226 Transfer complete.\r\n");
+            done("226 Transfer complete.\r\n");
         }
     };
     connect(data, &QTcpSocket::readyRead, this, take);
-    connect(data, &QTcpSocket::disconnected, this, [this, take] {
+    connect(data, &QTcpSocket::disconnected, this, [this, take, done] {
         take();
         if (!m_dropUpload)
-            reply("226 Transfer complete.\r\n");
+            done("226 Transfer complete.\r\n");
     });
     take();
 }

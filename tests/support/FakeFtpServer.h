@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <functional>
 
 // A scripted FTP server on 127.0.0.1 for one control connection at a time, run by the test's
 // own event loop. It answers like a plain server unless a test gives a verb its own reply,
@@ -39,8 +40,9 @@ private:
     void reply(const QByteArray& bytes);
     void startTransfer(const QString& verb);
     void withDataConnection(std::function<void(QTcpSocket*)> use);
-    void serve(QTcpSocket* data, const QByteArray& bytes);
-    void receive(QTcpSocket* data);
+    using Reply = std::function<void(const QByteArray&)>;
+    void serve(QTcpSocket* data, const QByteArray& bytes, const Reply& done);
+    void receive(QTcpSocket* data, const Reply& done);
     void abort();
 
     QTcpServer m_control;

@@ -571,3 +571,21 @@ TEST(TNetFTP, InvalidValuesAreRefused) {
         EXPECT_EQ(e.message(), QStringLiteral("Invalid Transfermode value"));
     }
 }
+
+TEST(TNetFTP, InterruptDuringUploadEndsWith301AndDropsConnection) {
+    FakeFtpServer server;
+    TempWorkspace dir;
+    dir.write(QStringLiteral("f.bin"), pattern(8 * 1024 * 1024));
+    TNetFTP ftp;
+    FtpLog log(ftp);
+    configure(ftp, server);
+    ftp.setLocalFile(dir.path(QStringLiteral("f.bin")));
+    ftp.setRemoteFile(QStringLiteral("f.bin"));
+    QObject::connect(&ftp, &TNetFTP::transfer, [&] { ftp.setAction(ftpIdle); });
+    EXPECT_EQ(run(ftp, ftpUpload), QStringLiteral("301: Interrupted"));
+    EXPECT_FALSE(ftp.isOpen());
+    EXPECT_EQ(log.trail.last(), QStringLiteral("2 Disconnected."));
+    // The next action starts afresh with a new logon.
+    EXPECT_EQ(run(ftp, ftpDeleteFile), QString());
+    EXPECT_EQ(server.commands().last(), QStringLiteral("DELE f.bin"));
+}
