@@ -1,5 +1,6 @@
 #include "CliApp.h"
 
+#include "reports/ReportFolders.h"
 #include "shell/Clock.h"
 #include "shell/PrintingPrompter.h"
 #include "shell/Session.h"
@@ -17,6 +18,7 @@ const char* const kUsage =
     "  company show NAME         the company's record as choosing it loads it\n"
     "  app show NAME [--company C]\n"
     "                            the application's record as choosing it loads it\n"
+    "  reports [APP]             application report folders, or the run folders of APP\n"
     "\n"
     "Options:\n"
     "  --workspace DIR           the workspace folder (default: beside the program)\n"
@@ -88,6 +90,8 @@ int CliApp::dispatch() {
         return companyShow();
     if (c == QLatin1String("app"))
         return appShow();
+    if (c == QLatin1String("reports"))
+        return reports();
     return usage(QStringLiteral("unknown command %1").arg(c));
 }
 
@@ -170,4 +174,16 @@ int CliApp::appShow() {
     }
     lines << QStringLiteral("LONGDATE=") + m_session->LongDate();
     return printLines(lines);
+}
+
+int CliApp::reports() {
+    if (m_options.args.size() > 1)
+        return usage(QStringLiteral("use: reports [APP]"));
+    const ReportFolders folders(m_gwide->paths().ReportsDir);
+    if (m_options.args.isEmpty())
+        return printLines(folders.applications());
+    const QString& app = m_options.args.first();
+    if (!folders.applications().contains(app))
+        return fail(QStringLiteral("No reports for the application \"%1\".").arg(app));
+    return printLines(folders.runs(app));
 }

@@ -30,6 +30,7 @@ private:
     int apps();
     int companyShow();
     int appShow();
+    int reports();
     std::optional<QString> showTarget(const char* what);
     int printLines(const QStringList& lines);
     bool chooseCompany(const QString& name);
