@@ -83,6 +83,8 @@ ApplicationRecord ApplicationRecord::read(const TIniFile& file) {
 
 void ApplicationRecord::write(const TIniFile& file, const QString& name) const {
     const auto& k = keys();
+    TIniFile::KeyValues pairs;
     for (size_t i = 0; i < k.size(); ++i)
-        file.WriteKey(Section, k[i].name, k[i].name == QLatin1String("NAME") ? name : values[i]);
+        pairs.emplace_back(k[i].name, k[i].name == QLatin1String("NAME") ? name : values[i]);
+    file.WriteKeys(Section, pairs);
 }

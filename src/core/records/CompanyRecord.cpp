@@ -24,6 +24,8 @@ CompanyRecord CompanyRecord::read(const TIniFile& file) {
 }
 
 void CompanyRecord::write(const TIniFile& file) const {
+    TIniFile::KeyValues pairs;
     for (int f = 0; f < FieldCount; ++f)
-        file.WriteKey(Section, keys()[f], values[f]);
+        pairs.emplace_back(keys()[f], values[f]);
+    file.WriteKeys(Section, pairs);
 }

@@ -60,9 +60,15 @@ bool parseHex(QStringView digits, qint64& value) {
 namespace IniText {
 
 // Where a section and a key stand in the lines of a file.
-KeyPosition locate(QStringView text, QStringView section, QStringView key) {
+namespace {
+
+// Feeds lines one by one; false once the answer cannot change any more.
+struct Locator {
+    QStringView section;
+    QStringView key;
     KeyPosition pos;
-    forEachLine(text, [&](QStringView line, qsizetype i) {
+
+    bool feed(QStringView line, qsizetype i) {
         QStringView name;
         if (sectionName(line, name)) {
             if (pos.section >= 0)
@@ -81,8 +87,22 @@ KeyPosition locate(QStringView text, QStringView section, QStringView key) {
             pos.value = unquote(line.sliced(eq + 1).trimmed());
         }
         return true;
-    });
-    return pos;
+    }
+};
+
+} // namespace
+
+KeyPosition locate(QStringView text, QStringView section, QStringView key) {
+    Locator locator{section, key, {}};
+    forEachLine(text, [&](QStringView line, qsizetype i) { return locator.feed(line, i); });
+    return locator.pos;
+}
+
+KeyPosition locate(const QStringList& lines, QStringView section, QStringView key) {
+    Locator locator{section, key, {}};
+    for (qsizetype i = 0; i < lines.size() && locator.feed(lines[i], i); ++i) {
+    }
+    return locator.pos;
 }
 
 bool parseInt(const QString& text, int& value) {

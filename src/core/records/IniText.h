@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // The record-file layout: finding a section and a key in a file's text, and its integers.
@@ -15,6 +16,7 @@ struct KeyPosition {
 };
 
 KeyPosition locate(QStringView text, QStringView section, QStringView key);
+KeyPosition locate(const QStringList& lines, QStringView section, QStringView key);
 
 // "0x1F" (more than two characters) is hexadecimal; otherwise decimal with optional leading
 // blanks and sign, "$" marking hexadecimal. False for anything else.

@@ -16,6 +16,21 @@ QString oneLine(QString value) {
     return value;
 }
 
+// One key written into the lines: in place, at the end of its section, or in a new section.
+void placeKey(QStringList& lines, const QString& section, const QString& key,
+              const QString& value) {
+    const IniText::KeyPosition pos = IniText::locate(lines, section, key);
+    const QString line = key + u'=' + oneLine(value);
+    if (pos.key >= 0) {
+        lines[pos.key] = line;
+    } else if (pos.section >= 0) {
+        lines.insert(pos.lastContent + 1, line);
+    } else {
+        lines.append(u'[' + section + u']');
+        lines.append(line);
+    }
+}
+
 } // namespace
 
 QString TIniFile::ReadKey(const QString& section, const QString& key, const QString& def) const {
@@ -31,18 +46,13 @@ bool TIniFile::ReadKeyFlag(const QString& section, const QString& key, bool def)
 }
 
 void TIniFile::WriteKey(const QString& section, const QString& key, const QString& value) const {
-    const QString text = TextCodec::decode(TextCodec::readFile(m_path));
-    const IniText::KeyPosition pos = IniText::locate(text, section, key);
-    QStringList lines = splitLines(text);
-    const QString line = key + u'=' + oneLine(value);
-    if (pos.key >= 0) {
-        lines[pos.key] = line;
-    } else if (pos.section >= 0) {
-        lines.insert(pos.lastContent + 1, line);
-    } else {
-        lines.append(u'[' + section + u']');
-        lines.append(line);
-    }
+    WriteKeys(section, {{key, value}});
+}
+
+void TIniFile::WriteKeys(const QString& section, const KeyValues& pairs) const {
+    QStringList lines = splitLines(TextCodec::decode(TextCodec::readFile(m_path)));
+    for (const auto& [key, value] : pairs)
+        placeKey(lines, section, key, value);
     if (!writeFileAtomically(m_path, listFileBytes(lines)))
         throw ShipkitError(QStringLiteral("Unable to write to %1").arg(m_path));
 }

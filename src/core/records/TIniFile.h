@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
+#include <vector>
 
 // A record file: sections of key=value lines, read and written one key at a time.
 // Keeps nothing but its path, so every object on the same path sees a write at once.
@@ -17,7 +19,11 @@ public:
     int ReadKeyInt(const QString& section, const QString& key, int def) const;
     bool ReadKeyFlag(const QString& section, const QString& key, bool def) const;
 
+    using KeyValues = std::vector<std::pair<QString, QString>>;
+
     void WriteKey(const QString& section, const QString& key, const QString& value) const;
+    // Several keys of one section, each placed as WriteKey would, in one write of the file.
+    void WriteKeys(const QString& section, const KeyValues& pairs) const;
     void WriteKeyInt(const QString& section, const QString& key, int value) const;
     void WriteKeyFlag(const QString& section, const QString& key, bool value) const;
 

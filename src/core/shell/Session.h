@@ -85,6 +85,10 @@ Q_SIGNALS:
     // The application fields were set by the program (a load or a clear).
     void appLoaded();
     void longDateChanged();
+    // The engine lists changed (a site was added or deleted).
+    void engineListChanged();
+    // The current site engine was replaced or changed by the program: the builder shows it.
+    void engineLoaded();
     // A command asks the window to show a page (a switch made by the program runs no checks).
     void pageRequested(Session::Page page);
 

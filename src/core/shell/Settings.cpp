@@ -21,14 +21,14 @@ Settings Settings::read(const QString& programDir) {
 }
 
 void Settings::write(const QString& programDir) const {
-    const TIniFile ini(path(programDir));
-    ini.WriteKey(Section, "SMTP", SmtpServer);
-    ini.WriteKey(Section, "EMAIL", SenderEmail);
-    ini.WriteKey(Section, "NAME", SenderName);
-    ini.WriteKey(Section, "PROXY", ProxyHost);
-    ini.WriteKey(Section, "PORT", ProxyPort);
-    ini.WriteKeyInt(Section, "FTPRetries", FtpRetries);
-    ini.WriteKeyInt(Section, "HTTPTimeOut", HttpTimeOut);
+    TIniFile(path(programDir))
+        .WriteKeys(Section, {{"SMTP", SmtpServer},
+                             {"EMAIL", SenderEmail},
+                             {"NAME", SenderName},
+                             {"PROXY", ProxyHost},
+                             {"PORT", ProxyPort},
+                             {"FTPRetries", QString::number(FtpRetries)},
+                             {"HTTPTimeOut", QString::number(HttpTimeOut)}});
 }
 
 void Settings::writeGridLines(const QString& programDir) const {

@@ -25,7 +25,7 @@ void TGWide::MakeFolders() const {
 bool TGWide::CreateEngineObjects() {
     try {
         m_iniSites = std::make_unique<TIniSites>(m_paths.SitesDir);
-        m_engBuild = std::make_unique<TEngBuild>(*m_iniSites);
+        m_engBuild = std::make_unique<TEngBuild>(m_paths, *m_iniSites);
         return true;
     } catch (const std::exception&) {
         return false;
@@ -68,7 +68,7 @@ bool TGWide::LoadWorkspace(Session& session) {
             LoadAppList(session);
         if (!session.apps().isEmpty())
             session.selectApp(0);
-        m_engBuild->LoadEngineList();
+        m_engBuild->LoadSiteLists();
     } catch (const std::exception&) {
         return false;
     }

@@ -198,3 +198,20 @@ TEST_F(TIniFileTest, Utf8ByteOrderMarkIsIgnored) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TIniFileTest, WriteKeysPlacesEachKeyAsSeparateWritesWould) {
+    given("[S]\r\nB=old\r\n\r\n[T]\r\nX=1\r\n");
+    ini.WriteKeys("S", {{"A", "1"}, {"B", "2"}, {"C", "3"}, {"a", "4"}});
+    const QByteArray batched = bytes();
+    given("[S]\r\nB=old\r\n\r\n[T]\r\nX=1\r\n");
+    for (const auto& [k, v] : TIniFile::KeyValues{{"A", "1"}, {"B", "2"}, {"C", "3"}, {"a", "4"}})
+        ini.WriteKey("S", k, v);
+    EXPECT_EQ(batched, bytes());
+    EXPECT_EQ(batched, "[S]\r\nB=2\r\na=4\r\nC=3\r\n\r\n[T]\r\nX=1\r\n");
+    ini.WriteKeys("New", {{"K", "v"}, {"L", "w"}});
+    EXPECT_TRUE(bytes().endsWith("[New]\r\nK=v\r\nL=w\r\n"));
+}
+
+} // namespace

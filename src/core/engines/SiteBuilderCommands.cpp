@@ -1,0 +1,115 @@
+#include "engines/SiteBuilderCommands.h"
+
+#include "engines/MatchUp.h"
+#include "engines/TEngBuild.h"
+#include "records/ListFile.h"
+#include "records/TIniFile.h"
+#include "shell/BusyCursor.h"
+#include "shell/Prompter.h"
+#include "shell/Session.h"
+#include "shell/TGWide.h"
+
+#include <QFileInfo>
+
+SiteBuilderCommands::SiteBuilderCommands(Session& session) : m_session(session) {}
+
+TEngBuild& SiteBuilderCommands::engines() const {
+    return *m_session.gwide().engBuild();
+}
+
+void SiteBuilderCommands::selectSite(int index) {
+    BusyCursor busy(m_session.prompter());
+    engines().select(index);
+    const int selected = engines().selectedIndex();
+    engines().LoadSiteEngine(selected < 0 ? QString() : engines().engineList().at(selected));
+    m_session.EngineUnsaved = false;
+    Q_EMIT m_session.engineLoaded();
+}
+
+bool SiteBuilderCommands::NewSiteBtnClick() {
+    for (;;) {
+        const auto typed =
+            m_session.prompter().askName(QStringLiteral("New Site Name:"), QString());
+        if (!typed || typed->isEmpty())
+            return false;
+        if (engines().AddSite(*typed, m_session.prompter()))
+            break;
+    }
+    engines().resetCurrent();
+    m_session.EngineUnsaved = true;
+    engines().SaveSiteEngine();
+    Q_EMIT m_session.engineListChanged();
+    Q_EMIT m_session.engineLoaded();
+    return true;
+}
+
+void SiteBuilderCommands::SaveSiteBtnClick() {
+    if (engines().current().name.isEmpty())
+        return;
+    BusyCursor busy(m_session.prompter());
+    engines().SaveSiteEngine();
+    if (rebuildSiteList)
+        rebuildSiteList();
+    m_session.EngineUnsaved = false;
+}
+
+void SiteBuilderCommands::DeleteSiteBtnClick() {
+    if (engines().current().name.isEmpty())
+        return;
+    m_session.prompter().beep(Prompter::Sound::Information);
+    if (m_session.prompter().confirm(QStringLiteral("Delete This Site ?"),
+                                     Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        return;
+    BusyCursor busy(m_session.prompter());
+    engines().DeleteSite();
+    m_session.EngineUnsaved = false;
+    Q_EMIT m_session.engineListChanged();
+    Q_EMIT m_session.engineLoaded();
+}
+
+QString SiteBuilderCommands::defaultScriptFile(SiteEngine::Script script) {
+    switch (script) {
+    case SiteEngine::FtpNew:
+        return QStringLiteral("FTP_DEF_SCRIPT.SCP");
+    case SiteEngine::EmailNew:
+        return QStringLiteral("EMAIL_DEF_SCRIPT_NEW.SCP");
+    case SiteEngine::EmailUpdate:
+        return QStringLiteral("EMAIL_DEF_SCRIPT_UPDATE.SCP");
+    default:
+        return QString();
+    }
+}
+
+bool SiteBuilderCommands::loadDefaultScript(SiteEngine::Script script) {
+    m_session.prompter().beep(Prompter::Sound::Information);
+    if (m_session.prompter().confirm(QStringLiteral("Sure you want to do this?"),
+                                     Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        return false;
+    QString& editor = engines().current().scripts[script];
+    editor.clear();
+    m_session.EngineUnsaved = true;
+    Q_EMIT m_session.engineLoaded();
+    const QString path = m_session.gwide().paths().DataDir + defaultScriptFile(script);
+    editor = LoadList(path).join(QStringLiteral("\r\n"));
+    Q_EMIT m_session.engineLoaded();
+    return true;
+}
+
+std::optional<QString> SiteBuilderCommands::siteWebUrl(const QString& site) const {
+    const QString path = engines().settingsPath(site);
+    const QString url = QFileInfo::exists(path) ? TIniFile(path).ReadKey(SiteEngine::Section,
+                                                                         "SITES_WEB_URL", QString())
+                                                : QString();
+    if (!url.isEmpty())
+        return url;
+    m_session.prompter().message(QStringLiteral("No URL defined for this site!"));
+    return std::nullopt;
+}
+
+void SiteBuilderCommands::storeMatchUp(const std::vector<QString>& values) {
+    SiteEngine& engine = engines().current();
+    const SiteEngine before = engine;
+    MatchUp::store(engine, values);
+    if (engine.values != before.values)
+        m_session.EngineUnsaved = true;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engines/SiteEngine.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class Session;
+class TEngBuild;
+
+// The site builder's commands on the current engine: pick, new, save, delete, default
+// scripts, the site's web page and the field translations.
+class SiteBuilderCommands {
+public:
+    explicit SiteBuilderCommands(Session& session);
+
+    // Rebuilds the current application's site list after a save; given by the Sites page.
+    std::function<void()> rebuildSiteList;
+
+    void selectSite(int index);
+    // True when a site was created ("Contribute!" is then shown).
+    bool NewSiteBtnClick();
+    void SaveSiteBtnClick();
+    void DeleteSiteBtnClick();
+    // Replaces one script with its default file after a confirmation; true when replaced.
+    bool loadDefaultScript(SiteEngine::Script script);
+    // The site's own web page from its settings file, or nullopt after the message.
+    std::optional<QString> siteWebUrl(const QString& site) const;
+    // The dialog's closing values; a change marks the engine changed.
+    void storeMatchUp(const std::vector<QString>& values);
+
+    static QString defaultScriptFile(SiteEngine::Script script);
+
+private:
+    TEngBuild& engines() const;
+
+    Session& m_session;
+};
