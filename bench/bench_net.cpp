@@ -26,9 +26,13 @@
 
 namespace {
 
+// Thrown, not exited: the servers and the temporary folder must be cleaned up on the way out.
+struct BenchFailure {
+    QString why;
+};
+
 [[noreturn]] void die(const QString& why) {
-    std::fprintf(stderr, "bench_net: %s\n", qPrintable(why));
-    std::exit(1);
+    throw BenchFailure{why};
 }
 
 quint16 freePort() {
@@ -188,22 +192,24 @@ private:
         const QString d = m_dir.path();
         // The proxy step makes nginx read the whole body before it answers (an early answer
         // would let curl stop sending); the body itself is dropped.
-        writeFile(conf,
-                  QStringLiteral("daemon off;\nmaster_process off;\nworker_processes 1;\n"
-                                 "pid %1/nginx.pid;\nerror_log %1/nginx-error.log;\n"
-                                 "events { worker_connections 64; }\n"
-                                 "http {\n access_log off;\n client_body_temp_path %1/body;\n"
-                                 " proxy_temp_path %1/proxy;\n fastcgi_temp_path %1/fastcgi;\n"
-                                 " uwsgi_temp_path %1/uwsgi;\n scgi_temp_path %1/scgi;\n"
-                                 " server {\n  listen 127.0.0.1:%2;\n  client_max_body_size 0;\n"
-                                 "  client_body_buffer_size 128m;\n"
-                                 "  location / {\n   set $sink /done;\n   proxy_pass http://127.0.0.1:%2$sink;\n"
-                                 "   proxy_pass_request_body off;\n"
-                                 "   proxy_set_header Content-Length \"\";\n  }\n"
-                                 "  location = /done { return 200 \"discarded\\n\"; }\n }\n}\n")
-                      .arg(d)
-                      .arg(m_httpPort)
-                      .toUtf8());
+        writeFile(
+            conf,
+            QStringLiteral(
+                "daemon off;\nmaster_process off;\nworker_processes 1;\n"
+                "pid %1/nginx.pid;\nerror_log %1/nginx-error.log;\n"
+                "events { worker_connections 64; }\n"
+                "http {\n access_log off;\n client_body_temp_path %1/body;\n"
+                " proxy_temp_path %1/proxy;\n fastcgi_temp_path %1/fastcgi;\n"
+                " uwsgi_temp_path %1/uwsgi;\n scgi_temp_path %1/scgi;\n"
+                " server {\n  listen 127.0.0.1:%2;\n  client_max_body_size 0;\n"
+                "  client_body_buffer_size 128m;\n"
+                "  location / {\n   set $sink /done;\n   proxy_pass http://127.0.0.1:%2$sink;\n"
+                "   proxy_pass_request_body off;\n"
+                "   proxy_set_header Content-Length \"\";\n  }\n"
+                "  location = /done { return 200 \"discarded\\n\"; }\n }\n}\n")
+                .arg(d)
+                .arg(m_httpPort)
+                .toUtf8());
         m_nginx = std::make_unique<Server>(
             QStringLiteral("/usr/sbin/nginx"),
             QStringList{QStringLiteral("-c"), conf, QStringLiteral("-p"), d},
@@ -300,9 +306,14 @@ qint64 option(const QStringList& args, const QString& name, qint64 fallback) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    NetBench bench(option(args, QStringLiteral("--ftp-mb"), 256) << 20,
-                   option(args, QStringLiteral("--http-mb"), 64) << 20,
-                   static_cast<int>(option(args, QStringLiteral("--rounds"), 5)));
-    bench.run();
+    try {
+        NetBench bench(option(args, QStringLiteral("--ftp-mb"), 256) << 20,
+                       option(args, QStringLiteral("--http-mb"), 64) << 20,
+                       static_cast<int>(option(args, QStringLiteral("--rounds"), 5)));
+        bench.run();
+    } catch (const BenchFailure& failure) {
+        std::fprintf(stderr, "bench_net: %s\n", qPrintable(failure.why));
+        return 1;
+    }
     return 0;
 }
