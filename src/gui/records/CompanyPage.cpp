@@ -58,6 +58,7 @@ QWidget* CompanyPage::buildFields() {
     m_compname = new QComboBox(box);
     m_compname->setObjectName(QStringLiteral("compname"));
     m_compname->setEditable(false);
+    KeyFilter::noTyping(m_compname);
     left->addRow(QStringLiteral("Company Name"), m_compname);
     right->addRow(QString(), new QWidget(box));
     const auto add = [&](QFormLayout* form, const FieldCaption& fc) {

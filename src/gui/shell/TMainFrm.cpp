@@ -1,8 +1,11 @@
 #include "gui/shell/TMainFrm.h"
 
+#include "gui/records/AppInfoPage.h"
 #include "gui/records/CompanyPage.h"
 #include "gui/shell/Browser.h"
 #include "gui/shell/QtPrompter.h"
+#include "gui/shell/TAboutBox.h"
+#include "gui/shell/TSettingsForm.h"
 #include "gui/submit/SubmitPage.h"
 #include "records/ShipkitError.h"
 #include "shell/TGWide.h"
@@ -67,12 +70,7 @@ void TMainFrm::buildPages() {
     m_companyPage = new CompanyPage(m_session, m_pages);
     m_submitPage = new SubmitPage(m_pages);
     m_pages->addTab(m_companyPage, QStringLiteral("Company Info"));
-    m_pages->addTab(
-        sheet("AppInfoSheet", subPages(QStringLiteral("AppInfoPages"),
-                                       {QStringLiteral("General"), QStringLiteral("Locations"),
-                                        QStringLiteral("Description")},
-                                       m_pages)),
-        QStringLiteral("App Info"));
+    m_pages->addTab(new AppInfoPage(m_session, m_appCommands, m_pages), QStringLiteral("App Info"));
     m_pages->addTab(sheet("SitesSheet", new QWidget(m_pages)), QStringLiteral("Sites"));
     m_pages->addTab(m_submitPage, QStringLiteral("Submit"));
     m_pages->addTab(
@@ -95,7 +93,8 @@ QAction* TMainFrm::addItem(QMenu* menu, const char* name, const char* caption) {
 void TMainFrm::buildMenus() {
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_fileMenu->setObjectName(QStringLiteral("File1"));
-    addItem(m_fileMenu, "Mnu_Settings", "&Settings");
+    connect(addItem(m_fileMenu, "Mnu_Settings", "&Settings"), &QAction::triggered, this,
+            &TMainFrm::Mnu_SettingsClick);
     m_viewReports = addItem(m_fileMenu, "Mnu_ViewReports", "&View Reports");
     m_fileMenu->addSeparator();
     addItem(m_fileMenu, "Mnu_UpdateData", "&Update Data Files");
@@ -116,7 +115,9 @@ void TMainFrm::buildMenus() {
             [] { gourl(ShipkitHomePage); });
     connect(addItem(m_helpMenu, "TallmarkHomePage1", "Tallmark Home Page"), &QAction::triggered,
             this, [] { gourl(TallmarkHomePage); });
-    addItem(m_helpMenu, "About2", "&About")->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
+    QAction* about = addItem(m_helpMenu, "About2", "&About");
+    about->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
+    connect(about, &QAction::triggered, this, &TMainFrm::About2Click);
 }
 
 void TMainFrm::wireCompanyPage() {
@@ -242,4 +243,17 @@ void TMainFrm::Help1Click() {
     QFile::setPermissions(page, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                     QFile::ReadOther);
     gourl(page);
+}
+
+void TMainFrm::Mnu_SettingsClick() {
+    TSettingsForm dialog(m_session, this);
+    dialog.exec();
+}
+
+void TMainFrm::About2Click() {
+    TAboutBox box(this);
+    connect(&box, &TAboutBox::makerPageRequested, this, [] { gourl(TallmarkHomePage); });
+    box.exec();
+    if (box.checkerRequested())
+        Q_EMIT engineCheckerRequested();
 }

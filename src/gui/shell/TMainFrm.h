@@ -43,6 +43,12 @@ public:
     void setPostingMode(bool on);
     // A page switch made by the program runs no checks.
     void showPage(Session::Page page);
+    void Mnu_SettingsClick();
+    void About2Click();
+
+Q_SIGNALS:
+    // The About box's "&D": the engine checker opens once the box has closed.
+    void engineCheckerRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
