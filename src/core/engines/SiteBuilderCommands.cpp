@@ -48,8 +48,7 @@ void SiteBuilderCommands::SaveSiteBtnClick() {
         return;
     BusyCursor busy(m_session.prompter());
     engines().SaveSiteEngine();
-    if (rebuildSiteList)
-        rebuildSiteList();
+    m_session.rebuildSiteList();
     m_session.EngineUnsaved = false;
 }
 

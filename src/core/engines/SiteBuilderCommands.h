@@ -3,7 +3,6 @@
 #include "engines/SiteEngine.h"
 
 #include <QString>
-#include <functional>
 #include <optional>
 
 class Session;
@@ -14,9 +13,6 @@ class TEngBuild;
 class SiteBuilderCommands {
 public:
     explicit SiteBuilderCommands(Session& session);
-
-    // Rebuilds the current application's site list after a save; given by the Sites page.
-    std::function<void()> rebuildSiteList;
 
     void selectSite(int index);
     // True when a site was created ("Contribute!" is then shown).

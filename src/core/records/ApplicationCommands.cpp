@@ -80,6 +80,8 @@ void ApplicationCommands::DeleteAppBtnClick() {
 void ApplicationCommands::SaveAppBtnClick() {
     BusyCursor busy(m_session.prompter());
     SaveApplication();
+    if (m_session.siteList().rows().empty())
+        m_session.rebuildSiteList();
 }
 
 void ApplicationCommands::SaveApplication() {

@@ -4,8 +4,10 @@
 #include "records/TIniFile.h"
 #include "records/TextCodec.h"
 
-IniSnapshot::IniSnapshot(const QString& path)
-    : m_text(TextCodec::decode(TextCodec::readFile(path, &m_exists))) {}
+IniSnapshot::IniSnapshot(const QString& path) {
+    const QByteArray bytes = TextCodec::readFile(path, &m_exists);
+    m_text = TextCodec::decode(bytes);
+}
 
 bool IniSnapshot::HasKey(const QString& section, const QString& key) const {
     return IniText::locate(m_text, section, key).key >= 0;

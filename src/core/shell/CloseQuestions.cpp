@@ -1,5 +1,6 @@
 #include "shell/CloseQuestions.h"
 
+#include "engines/SiteBuilderCommands.h"
 #include "records/ApplicationCommands.h"
 #include "records/CompanyCommands.h"
 #include "shell/Prompter.h"
@@ -30,8 +31,10 @@ bool CloseQuestions::FormCloseQuery() {
         {m_session.CompanyUnsaved, QStringLiteral("Changed Company Info"),
          [this] { m_companies.SaveCompanyBtnClick(); }},
         {m_session.AppUnsaved, m_session.appText(), [this] { m_apps.SaveApplication(); }},
-        {m_session.SiteListChanged, QStringLiteral("Site Engine Info"), saveSiteList},
-        {m_session.EngineUnsaved, QStringLiteral("Added/Changed Engine Info"), saveEngine},
+        {m_session.SiteListChanged, QStringLiteral("Site Engine Info"),
+         [this] { m_session.siteList().SaveSiteList(m_session.appText()); }},
+        {m_session.EngineUnsaved, QStringLiteral("Added/Changed Engine Info"),
+         [this] { m_engines.SaveSiteBtnClick(); }},
     };
     for (const auto& q : questions)
         if (!ask(q.condition, q.what, q.save))

@@ -6,16 +6,14 @@
 class ApplicationCommands;
 class CompanyCommands;
 class Session;
+class SiteBuilderCommands;
 
 // The save questions asked before the main window closes.
 class CloseQuestions {
 public:
-    CloseQuestions(Session& session, CompanyCommands& companies, ApplicationCommands& apps)
-        : m_session(session), m_companies(companies), m_apps(apps) {}
-
-    // Savers of the site list and the site engine, given by their pages.
-    std::function<void()> saveSiteList;
-    std::function<void()> saveEngine;
+    CloseQuestions(Session& session, CompanyCommands& companies, ApplicationCommands& apps,
+                   SiteBuilderCommands& engines)
+        : m_session(session), m_companies(companies), m_apps(apps), m_engines(engines) {}
 
     // True when the window may close; Cancel on any question keeps it open.
     bool FormCloseQuery();
@@ -27,4 +25,5 @@ private:
     Session& m_session;
     CompanyCommands& m_companies;
     ApplicationCommands& m_apps;
+    SiteBuilderCommands& m_engines;
 };

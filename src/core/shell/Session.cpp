@@ -113,14 +113,16 @@ void Session::setAppList(const QStringList& names) {
 }
 
 void Session::selectApp(int index) {
+    SiteListChanged = false;
     m_appIndex = (index >= 0 && index < m_apps.size()) ? index : -1;
     if (m_appIndex >= 0) {
         AppNameChange();
         return;
     }
-    // No application to show: empty fields, and nothing to save.
+    // No application to show: empty fields, no sites, and nothing to save.
     clearAppFields();
     AppUnsaved = false;
+    rebuildSiteList();
 }
 
 void Session::addApp(const QString& name) {
@@ -169,6 +171,12 @@ void Session::AppNameChange() {
     setNotes(loadMemo(stem + QStringLiteral(".nts")));
     refreshLongDate();
     Q_EMIT appLoaded();
+    rebuildSiteList();
+}
+
+void Session::rebuildSiteList() {
+    m_siteList.LoadSiteList();
+    Q_EMIT siteListLoaded();
 }
 
 void Session::setAppText(QString& target, const QString& value) {

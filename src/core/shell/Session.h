@@ -3,6 +3,7 @@
 #include "records/ApplicationRecord.h"
 #include "records/CompanyRecord.h"
 #include "shell/Settings.h"
+#include "submit/AppSiteList.h"
 
 #include <QObject>
 #include <QStringList>
@@ -67,6 +68,11 @@ public:
     const QString& LongDate() const { return m_longDate; }
     void refreshLongDate();
 
+    // The current application's site list; rebuilding it saves it at once.
+    AppSiteList& siteList() { return m_siteList; }
+    const AppSiteList& siteList() const { return m_siteList; }
+    void rebuildSiteList();
+
     Settings settings;
     bool CompanyUnsaved = false;
     bool AppUnsaved = false;
@@ -85,6 +91,8 @@ Q_SIGNALS:
     // The application fields were set by the program (a load or a clear).
     void appLoaded();
     void longDateChanged();
+    // The site list was rebuilt: the Sites page shows it again.
+    void siteListLoaded();
     // The engine lists changed (a site was added or deleted).
     void engineListChanged();
     // The current site engine was replaced or changed by the program: the builder shows it.
@@ -105,4 +113,5 @@ private:
     int m_appIndex = -1;
     ApplicationRecord m_app;
     QString m_longDate;
+    AppSiteList m_siteList{*this};
 };

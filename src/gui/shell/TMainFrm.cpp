@@ -48,8 +48,8 @@ QWidget* sheet(const char* name, QWidget* content) {
 
 TMainFrm::TMainFrm(Session& session, QtPrompter& prompter, QWidget* parent)
     : QMainWindow(parent), m_session(session), m_prompter(prompter), m_companyCommands(session),
-      m_appCommands(session, m_companyCommands),
-      m_closeQuestions(session, m_companyCommands, m_appCommands) {
+      m_appCommands(session, m_companyCommands), m_siteBuilderCommands(session),
+      m_closeQuestions(session, m_companyCommands, m_appCommands, m_siteBuilderCommands) {
     initResources();
     setObjectName(QStringLiteral("TMainFrm"));
     setWindowTitle(QStringLiteral("Shipkit 2.04"));

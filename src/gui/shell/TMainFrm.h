@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engines/SiteBuilderCommands.h"
 #include "records/ApplicationCommands.h"
 #include "records/CompanyCommands.h"
 #include "shell/CloseQuestions.h"
@@ -34,6 +35,7 @@ public:
     QMenu* helpMenu() const { return m_helpMenu; }
     CompanyCommands& companyCommands() { return m_companyCommands; }
     ApplicationCommands& appCommands() { return m_appCommands; }
+    SiteBuilderCommands& siteBuilderCommands() { return m_siteBuilderCommands; }
     CloseQuestions& closeQuestions() { return m_closeQuestions; }
 
     // The splash is freed when the window is first shown.
@@ -71,6 +73,7 @@ private:
     QtPrompter& m_prompter;
     CompanyCommands m_companyCommands;
     ApplicationCommands m_appCommands;
+    SiteBuilderCommands m_siteBuilderCommands;
     CloseQuestions m_closeQuestions;
     QTabWidget* m_pages = nullptr;
     CompanyPage* m_companyPage = nullptr;

@@ -1,0 +1,283 @@
+#include "submit/AppSiteList.h"
+
+#include "engines/SiteEngine.h"
+#include "engines/TEngBuild.h"
+#include "records/IniSnapshot.h"
+#include "records/ListFile.h"
+#include "shell/BusyCursor.h"
+#include "shell/Clock.h"
+#include "shell/Prompter.h"
+#include "shell/Session.h"
+#include "shell/TGWide.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+const QChar AppSiteList::Separator = QChar(0x00B1);
+
+namespace {
+
+const QString kNA = QStringLiteral("N/A");
+const QString kNotSet = QStringLiteral("NOT SET!");
+const QString kYes = QStringLiteral("Y");
+const QString kNo = QStringLiteral("N");
+
+QString yesNo(bool on) {
+    return on ? kYes : kNo;
+}
+
+// Field n (from 0) of a stored line; fields past the last separator read as empty.
+QString field(const QStringList& fields, int n) {
+    return n < fields.size() ? fields[n] : QString();
+}
+
+} // namespace
+
+AppSiteEntry AppSiteList::entryFor(const QString& site, bool& exists) const {
+    const IniSnapshot ini(m_session.gwide().engBuild()->settingsPath(site));
+    exists = ini.exists();
+    const char* s = SiteEngine::Section;
+    AppSiteEntry e;
+    e.site = site;
+    e.type = QLatin1String(ini.ReadKeyInt(s, "SITE_TYPE", 2) == 1 ? "Free" : "All");
+    switch (ini.ReadKeyInt(s, "SITE_SYSTEM", 3)) {
+    case 1:
+        e.type += QStringLiteral(" 32");
+        break;
+    case 2:
+        e.type += QStringLiteral(" 16");
+        break;
+    default:
+        e.type += QStringLiteral(" 16-32");
+    }
+    e.cat1 = ini.ReadKeyFlag(s, "USE_CAT1", false) ? kNotSet : kNA;
+    e.cat2 = ini.ReadKeyFlag(s, "USE_CAT2", false) ? kNotSet : kNA;
+    e.http = yesNo(ini.ReadKeyFlag(s, "USE_HTTP_POST", false));
+    e.ftp = yesNo(ini.ReadKeyFlag(s, "USE_FTP_UPLOAD", false));
+    e.zip = yesNo(ini.ReadKeyFlag(s, "USE_ZIP_FILE", false));
+    e.email = yesNo(ini.ReadKeyFlag(s, "USE_EMAIL", false));
+    return e;
+}
+
+QString AppSiteList::path(const QString& application) const {
+    return m_session.gwide().paths().DataDir + application + QStringLiteral("_SITES.dat");
+}
+
+void AppSiteList::merge(const QStringList& fields) {
+    const QString site = field(fields, 0);
+    for (AppSiteEntry& row : m_rows) {
+        if (row.site != site)
+            continue;
+        row.submit = field(fields, 1);
+        if (row.cat1 != kNA && field(fields, 2) != kNA)
+            row.cat1 = field(fields, 2);
+        if (row.cat2 != kNA && field(fields, 3) != kNA)
+            row.cat2 = field(fields, 3);
+        row.lastPost = field(fields, 4);
+        row.post = field(fields, 5);
+    }
+}
+
+void AppSiteList::LoadSiteList() {
+    m_rows.clear();
+    m_selected = -1;
+    for (const QString& site : m_session.gwide().engBuild()->engineList()) {
+        bool exists = false;
+        AppSiteEntry entry = entryFor(site, exists);
+        if (exists)
+            m_rows.push_back(std::move(entry));
+    }
+    const QString application = m_session.appText();
+    const QString file = path(application);
+    if (!application.isEmpty() && QFileInfo::exists(file))
+        for (const QString& line : LoadList(file))
+            merge(line.split(Separator));
+    for (int r = 0; r < static_cast<int>(m_rows.size()); ++r)
+        if (!IsSiteCompatible(r))
+            m_rows[r].post = kNo;
+    if (!application.isEmpty())
+        SaveSiteList(application);
+    if (!m_rows.empty())
+        m_selected = 0;
+}
+
+void AppSiteList::SaveSiteList(const QString& application) const {
+    if (m_rows.empty())
+        return;
+    QStringList lines;
+    for (const AppSiteEntry& row : m_rows)
+        lines << QStringList{row.site, row.submit, row.cat1, row.cat2, row.lastPost, row.post}.join(
+            Separator);
+    SaveList(lines, path(application));
+}
+
+bool AppSiteList::IsSiteCompatible(int row) const {
+    if (row < 0 || row >= static_cast<int>(m_rows.size()))
+        return false;
+    const QString& type = m_rows[row].type;
+    const qsizetype space = type.indexOf(u' ');
+    const QString kind = space < 0 ? type : type.left(space);
+    const QString system = space < 0 ? QString() : type.mid(space + 1, 10);
+    const QString platform = m_session.app().value(QStringLiteral("PLATFORM"));
+    const QString status = m_session.app().value(QStringLiteral("STATUS"));
+    if (system != QLatin1String("16-32")) {
+        const bool win31 = platform == QLatin1String("Windows 3.1");
+        if ((win31 && system == QLatin1String("32")) || (!win31 && system == QLatin1String("16")))
+            return false;
+    }
+    if (kind == QLatin1String("Free"))
+        return status == QLatin1String("Freeware") || status == QLatin1String("Public Domain");
+    return true;
+}
+
+AppSiteList::Counts AppSiteList::CountSitesToPost() const {
+    Counts c;
+    for (int r = 0; r < static_cast<int>(m_rows.size()); ++r) {
+        const AppSiteEntry& row = m_rows[r];
+        if (row.post != kYes || !IsSiteCompatible(r))
+            continue;
+        ++c.total;
+        ++(row.submit != QLatin1String("New") ? c.update : c.newCount);
+        c.http += row.http == kYes;
+        c.ftp += row.ftp == kYes;
+        c.ftpZip += row.ftp == kYes && row.zip == kYes;
+        c.email += row.email == kYes;
+    }
+    return c;
+}
+
+const AppSiteEntry* AppSiteList::selectedRow() const {
+    return m_selected >= 0 ? &m_rows[m_selected] : nullptr;
+}
+
+AppSiteEntry* AppSiteList::current() {
+    return m_selected >= 0 ? &m_rows[m_selected] : nullptr;
+}
+
+void AppSiteList::select(int row) {
+    m_selected = (row >= 0 && row < static_cast<int>(m_rows.size())) ? row : -1;
+}
+
+void AppSiteList::selectUp() {
+    if (!m_rows.empty())
+        m_selected = m_selected <= 0 ? static_cast<int>(m_rows.size()) - 1 : m_selected - 1;
+}
+
+void AppSiteList::selectDown() {
+    if (!m_rows.empty())
+        m_selected = (m_selected + 1) % static_cast<int>(m_rows.size());
+}
+
+void AppSiteList::setSubmit(const QString& kind) {
+    if (AppSiteEntry* row = current())
+        row->submit = kind;
+}
+
+void AppSiteList::setCategory(int list, const QString& label) {
+    if (AppSiteEntry* row = current(); row && !label.isEmpty()) {
+        (list == 1 ? row->cat1 : row->cat2) = label;
+        m_session.SiteListChanged = true;
+    }
+}
+
+bool AppSiteList::setPost(bool on) {
+    AppSiteEntry* row = current();
+    if (!row)
+        return false;
+    if (on && !IsSiteCompatible(m_selected)) {
+        m_session.prompter().beep(Prompter::Sound::Default);
+        m_session.prompter().errorDialog(QStringLiteral(
+            "Cannot change post to yes. Applications \"Platform\" or \"Status\" is not "
+            "compatable with engines settings!"));
+        return false;
+    }
+    row->post = yesNo(on);
+    m_session.SiteListChanged = true;
+    return true;
+}
+
+bool AppSiteList::GridAllBtnsClick(AllButton button) {
+    if (m_rows.empty())
+        return false;
+    static const char* const texts[] = {"change all to \"New\"?", "change all to \"Update\"?",
+                                        "change all to \"Post\"?", "change all to \"No Post\"?"};
+    Prompter& prompter = m_session.prompter();
+    prompter.beep(Prompter::Sound::Information);
+    if (prompter.confirm(QStringLiteral("Sure you want to ") +
+                             QLatin1String(texts[static_cast<int>(button)]),
+                         Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        return false;
+    BusyCursor busy(prompter);
+    for (int r = 0; r < static_cast<int>(m_rows.size()); ++r) {
+        AppSiteEntry& row = m_rows[r];
+        switch (button) {
+        case AllButton::ToNew:
+            row.submit = QStringLiteral("New");
+            break;
+        case AllButton::ToUpdate:
+            row.submit = QStringLiteral("Update");
+            break;
+        case AllButton::ToPost:
+            if (IsSiteCompatible(r))
+                row.post = kYes;
+            break;
+        case AllButton::ToNoPost:
+            row.post = kNo;
+            break;
+        }
+    }
+    m_session.SiteListChanged = true;
+    return true;
+}
+
+QStringList AppSiteList::popupCaptions() const {
+    const AppSiteEntry* row = selectedRow();
+    if (!row)
+        return {};
+    return {
+        row->post != kYes ? QStringLiteral("Set Post To YES") : QStringLiteral("Set Post To NO"),
+        row->submit != QLatin1String("New") ? QStringLiteral("Set as Post NEW")
+                                            : QStringLiteral("Set as Post UPDATE"),
+        row->lastPost != QLatin1String("Unknown") ? QStringLiteral("Set Last Post Date To Unknown")
+                                                  : QStringLiteral("Set Last Post Date To NOW")};
+}
+
+void AppSiteList::popupTogglePost() {
+    if (const AppSiteEntry* row = selectedRow()) {
+        BusyCursor busy(m_session.prompter());
+        setPost(row->post != kYes);
+        m_session.SiteListChanged = true;
+    }
+}
+
+void AppSiteList::popupToggleKind() {
+    if (AppSiteEntry* row = current()) {
+        row->submit =
+            row->submit != QLatin1String("New") ? QStringLiteral("New") : QStringLiteral("Update");
+        m_session.SiteListChanged = true;
+    }
+}
+
+void AppSiteList::popupTogglePostDate() {
+    if (AppSiteEntry* row = current()) {
+        row->lastPost =
+            row->lastPost != QLatin1String("Unknown")
+                ? QStringLiteral("Unknown")
+                : QLocale::system().toString(m_session.clock().now().date(), QLocale::ShortFormat);
+        m_session.SiteListChanged = true;
+    }
+}
+
+QStringList AppSiteList::categoryLabels(const QString& site, int list) const {
+    const QString file = m_session.gwide().engBuild()->categoryPath(site, list);
+    QStringList labels;
+    if (!QFileInfo::exists(file))
+        return labels;
+    try {
+        for (const QString& line : LoadList(file))
+            labels << TEngBuild::CategoryDisplay(line);
+    } catch (const std::exception&) {
+        labels.clear();
+    }
+    return labels;
+}
