@@ -1,0 +1,44 @@
+#include "scripts/DefaultScripts.h"
+
+#include "engines/SiteBuilderCommands.h"
+#include "records/ListFile.h"
+#include "shell/Workspace.h"
+
+#include <QFileInfo>
+
+bool DefaultScripts::hasDefault(SiteEngine::Script script) {
+    return !fileName(script).isEmpty();
+}
+
+QString DefaultScripts::fileName(SiteEngine::Script script) {
+    return SiteBuilderCommands::defaultScriptFile(script);
+}
+
+QString DefaultScripts::heading(SiteEngine::Script script) {
+    switch (script) {
+    case SiteEngine::FtpNew:
+        return QStringLiteral("Default FTP Script");
+    case SiteEngine::EmailNew:
+        return QStringLiteral("Default NEW EMAIL Script");
+    case SiteEngine::EmailUpdate:
+        return QStringLiteral("Default UPDATE EMAIL Script");
+    default:
+        return QString();
+    }
+}
+
+QString DefaultScripts::path(SiteEngine::Script script) const {
+    return m_workspace.DataDir + fileName(script);
+}
+
+bool DefaultScripts::exists(SiteEngine::Script script) const {
+    return hasDefault(script) && QFileInfo::exists(path(script));
+}
+
+QString DefaultScripts::load(SiteEngine::Script script) const {
+    return LoadList(path(script)).join(QStringLiteral("\r\n"));
+}
+
+void DefaultScripts::save(SiteEngine::Script script, const QString& text) const {
+    SaveList(splitLines(text), path(script));
+}
