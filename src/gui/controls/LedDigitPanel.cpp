@@ -7,7 +7,7 @@
 namespace {
 const QColor kBackground(0x10, 0x10, 0x10);
 const QColor kLit(0x30, 0xFF, 0x30);
-const QColor kUnlit(0x20, 0x40, 0x20);
+const QColor kUnlit(0x18, 0x2C, 0x18);
 } // namespace
 
 LedDigitPanel::LedDigitPanel(QWidget* parent) : QWidget(parent) {
@@ -34,14 +34,14 @@ QString LedDigitPanel::text() const {
 }
 
 QSize LedDigitPanel::sizeHint() const {
-    return {3 * 14 + 2 * 3 + 8, 30};
+    return {3 * 16 + 2 * 4 + 8, 32};
 }
 
 void LedDigitPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kBackground);
     const QString digits = text();
-    const qreal pad = 4, gap = 3;
+    const qreal pad = 4, gap = 4;
     const qreal w = (width() - 2 * pad - 2 * gap) / 3;
     for (int i = 0; i < 3; ++i) {
         const QRectF box(pad + i * (w + gap), pad, w, height() - 2 * pad);
