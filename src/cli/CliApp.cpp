@@ -1,5 +1,6 @@
 #include "CliApp.h"
 
+#include "ScriptCommands.h"
 #include "reports/ReportFolders.h"
 #include "shell/Clock.h"
 #include "shell/PrintingPrompter.h"
@@ -19,6 +20,10 @@ const char* const kUsage =
     "  app show NAME [--company C]\n"
     "                            the application's record as choosing it loads it\n"
     "  reports [APP]             application report folders, or the run folders of APP\n"
+    "  expand --company C --app A --site S [--check] (--text T | --file F)\n"
+    "                            the text expanded for site S, live or in check mode\n"
+    "  check-engines [--site S]  every engine's scripts expanded in check mode for site S\n"
+    "  mass-change FROM TO       replaces FROM by TO in every script file, then checks\n"
     "\n"
     "Options:\n"
     "  --workspace DIR           the workspace folder (default: beside the program)\n"
@@ -92,6 +97,9 @@ int CliApp::dispatch() {
         return appShow();
     if (c == QLatin1String("reports"))
         return reports();
+    if (c == QLatin1String("expand") || c == QLatin1String("check-engines") ||
+        c == QLatin1String("mass-change"))
+        return scriptCommand(c);
     return usage(QStringLiteral("unknown command %1").arg(c));
 }
 
@@ -186,4 +194,14 @@ int CliApp::reports() {
     if (!folders.applications().contains(app))
         return fail(QStringLiteral("No reports for the application \"%1\".").arg(app));
     return printLines(folders.runs(app));
+}
+
+int CliApp::scriptCommand(const QString& command) {
+    ScriptCommands commands(*m_session, m_options, m_out, m_err,
+                            [this](const QString& problem) { return usage(problem); });
+    if (command == QLatin1String("expand"))
+        return commands.expand();
+    if (command == QLatin1String("check-engines"))
+        return commands.checkEngines();
+    return commands.massChange();
 }

@@ -31,6 +31,7 @@ private:
     int companyShow();
     int appShow();
     int reports();
+    int scriptCommand(const QString& command);
     std::optional<QString> showTarget(const char* what);
     int printLines(const QStringList& lines);
     bool chooseCompany(const QString& name);
