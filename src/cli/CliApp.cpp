@@ -1,6 +1,7 @@
 #include "CliApp.h"
 
 #include "ScriptCommands.h"
+#include "SiteCommands.h"
 #include "reports/ReportFolders.h"
 #include "shell/Clock.h"
 #include "shell/PrintingPrompter.h"
@@ -20,6 +21,9 @@ const char* const kUsage =
     "  app show NAME [--company C]\n"
     "                            the application's record as choosing it loads it\n"
     "  reports [APP]             application report folders, or the run folders of APP\n"
+    "  engines                   the site engine list\n"
+    "  engine show NAME          the engine's settings as a save writes them, and categories\n"
+    "  sites --company C --app A the application's site list, rebuilt, one row per line\n"
     "  expand --company C --app A --site S [--check] (--text T | --file F)\n"
     "                            the text expanded for site S, live or in check mode\n"
     "  check-engines [--site S]  every engine's scripts expanded in check mode for site S\n"
@@ -82,6 +86,10 @@ int CliApp::openWorkspace(const QString& executableDir) {
     if (!m_gwide->LoadWorkspace(*m_session))
         return fail(QStringLiteral("Unable to initialize Shipkit!"));
     m_session->settings = Settings::read(m_gwide->paths().ProgramDir);
+    // As the window's first showing does: the first application again, now that the engine
+    // list is loaded, so its site list covers every engine.
+    if (!m_session->apps().isEmpty())
+        m_session->selectApp(0);
     return Ok;
 }
 
@@ -97,6 +105,9 @@ int CliApp::dispatch() {
         return appShow();
     if (c == QLatin1String("reports"))
         return reports();
+    if (c == QLatin1String("engines") || c == QLatin1String("engine") ||
+        c == QLatin1String("sites"))
+        return siteCommand(c);
     if (c == QLatin1String("expand") || c == QLatin1String("check-engines") ||
         c == QLatin1String("mass-change"))
         return scriptCommand(c);
@@ -204,4 +215,14 @@ int CliApp::scriptCommand(const QString& command) {
     if (command == QLatin1String("check-engines"))
         return commands.checkEngines();
     return commands.massChange();
+}
+
+int CliApp::siteCommand(const QString& command) {
+    SiteCommands commands(*m_session, m_options, m_out, m_err,
+                          [this](const QString& problem) { return usage(problem); });
+    if (command == QLatin1String("engines"))
+        return commands.engines();
+    if (command == QLatin1String("engine"))
+        return commands.engineShow();
+    return commands.sites();
 }

@@ -32,6 +32,7 @@ private:
     int appShow();
     int reports();
     int scriptCommand(const QString& command);
+    int siteCommand(const QString& command);
     std::optional<QString> showTarget(const char* what);
     int printLines(const QStringList& lines);
     bool chooseCompany(const QString& name);

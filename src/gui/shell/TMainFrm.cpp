@@ -6,6 +6,8 @@
 #include "gui/shell/QtPrompter.h"
 #include "gui/shell/TAboutBox.h"
 #include "gui/shell/TSettingsForm.h"
+#include "gui/submit/SiteGrid.h"
+#include "gui/submit/SitesPage.h"
 #include "gui/submit/SubmitPage.h"
 #include "records/ShipkitError.h"
 #include "shell/TGWide.h"
@@ -69,9 +71,10 @@ void TMainFrm::buildPages() {
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_companyPage = new CompanyPage(m_session, m_pages);
     m_submitPage = new SubmitPage(m_pages);
+    m_sitesPage = new SitesPage(m_session, m_siteBuilderCommands, m_pages);
     m_pages->addTab(m_companyPage, QStringLiteral("Company Info"));
     m_pages->addTab(new AppInfoPage(m_session, m_appCommands, m_pages), QStringLiteral("App Info"));
-    m_pages->addTab(sheet("SitesSheet", new QWidget(m_pages)), QStringLiteral("Sites"));
+    m_pages->addTab(m_sitesPage, QStringLiteral("Sites"));
     m_pages->addTab(m_submitPage, QStringLiteral("Submit"));
     m_pages->addTab(
         sheet("SiteBuilderSheet", subPages(QStringLiteral("SiteBuilderPages"),
@@ -82,6 +85,7 @@ void TMainFrm::buildPages() {
     setCentralWidget(m_pages);
     connect(m_pages, &QTabWidget::currentChanged, this, &TMainFrm::pageChanged);
     connect(m_submitPage->exitb(), &QPushButton::clicked, this, &QWidget::close);
+    connect(m_sitesPage, &SitesPage::countsChanged, m_submitPage, &SubmitPage::showTotals);
 }
 
 QAction* TMainFrm::addItem(QMenu* menu, const char* name, const char* caption) {
@@ -152,18 +156,24 @@ void TMainFrm::closeEvent(QCloseEvent* event) {
 
 void TMainFrm::FormShow() {
     m_session.settings = Settings::read(m_session.gwide().paths().ProgramDir);
+    m_sitesPage->applyGridLines();
     showPage(Session::CompanyInfo);
     if (!m_session.apps().isEmpty())
         m_session.selectApp(0);
     m_session.CompanyUnsaved = false;
     m_session.AppUnsaved = false;
     m_session.EngineUnsaved = false;
+    m_session.SiteListChanged = false;
+    m_sitesPage->refreshCounts();
+    m_sitesPage->ShowSiteEntry();
     delete m_splash;
 }
 
 void TMainFrm::FormActivate() {
-    if (!m_session.FirstActivationDone)
-        m_session.FirstActivationDone = true;
+    if (m_session.FirstActivationDone)
+        return;
+    m_sitesPage->refreshCounts();
+    m_session.FirstActivationDone = true;
 }
 
 void TMainFrm::ActivateMessage() {
@@ -218,7 +228,13 @@ void TMainFrm::PageControl1Change() {
             m_session.prompter().errorDialog(QStringLiteral(
                 "You have not entered or selected an application yet. Please do so now!"));
             showPage(Session::AppInfo);
+        } else if (m_sitesPage->grid()->rowCount() > 0) {
+            m_sitesPage->refreshCounts();
+            m_sitesPage->grid()->setFocus();
         }
+        break;
+    case Session::Submit:
+        m_sitesPage->refreshCounts();
         break;
     default:
         break;
@@ -233,6 +249,8 @@ void TMainFrm::setPostingMode(bool on) {
     m_helpMenu->menuAction()->setEnabled(!on);
     m_viewReports->setEnabled(!on);
     m_submitPage->setPosting(on);
+    if (!on)
+        m_submitPage->showTotals(0);
 }
 
 void TMainFrm::Help1Click() {

@@ -14,6 +14,7 @@ class QAction;
 class QMenu;
 class QTabWidget;
 class QtPrompter;
+class SitesPage;
 class SubmitPage;
 
 // The one working window: five pages, the menus, the page rules, the close questions and
@@ -31,6 +32,7 @@ public:
     QTabWidget* PageControl1() const { return m_pages; }
     CompanyPage* companyPage() const { return m_companyPage; }
     SubmitPage* submitPage() const { return m_submitPage; }
+    SitesPage* sitesPage() const { return m_sitesPage; }
     QMenu* fileMenu() const { return m_fileMenu; }
     QMenu* helpMenu() const { return m_helpMenu; }
     CompanyCommands& companyCommands() { return m_companyCommands; }
@@ -78,6 +80,7 @@ private:
     QTabWidget* m_pages = nullptr;
     CompanyPage* m_companyPage = nullptr;
     SubmitPage* m_submitPage = nullptr;
+    SitesPage* m_sitesPage = nullptr;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QAction* m_viewReports = nullptr;

@@ -2,7 +2,9 @@
 
 #include <QWidget>
 
+class LedDigitPanel;
 class QPushButton;
+class StepProgressBar;
 
 // "Submit": the run's buttons; the run itself fills the page.
 class SubmitPage : public QWidget {
@@ -17,8 +19,14 @@ public:
     QPushButton* printLogBtn() const { return m_printLog; }
     QPushButton* exitb() const { return m_exit; }
 
+    LedDigitPanel* SitesToPostdgt() const { return m_toPost; }
+    LedDigitPanel* SitesProcesseddgt() const { return m_processed; }
+    StepProgressBar* PostStatus() const { return m_progress; }
+
     // Posting mode locks everything but "Skip" and "Cancel".
     void setPosting(bool on);
+    // The count's totals: sites to post, none processed yet, an empty bar of that length.
+    void showTotals(int total);
 
 private:
     QPushButton* m_submit;
@@ -27,4 +35,7 @@ private:
     QPushButton* m_viewReports;
     QPushButton* m_printLog;
     QPushButton* m_exit;
+    LedDigitPanel* m_toPost;
+    LedDigitPanel* m_processed;
+    StepProgressBar* m_progress;
 };
