@@ -23,6 +23,8 @@ void TGWide::MakeFolders() const {
 }
 
 bool TGWide::CreateEngineObjects() {
+    if (m_iniSites && m_engBuild)
+        return true;
     try {
         m_iniSites = std::make_unique<TIniSites>(m_paths.SitesDir);
         m_engBuild = std::make_unique<TEngBuild>(m_paths, *m_iniSites);
@@ -69,6 +71,7 @@ bool TGWide::LoadWorkspace(Session& session) {
         if (!session.apps().isEmpty())
             session.selectApp(0);
         m_engBuild->LoadSiteLists();
+        Q_EMIT session.engineListChanged();
     } catch (const std::exception&) {
         return false;
     }

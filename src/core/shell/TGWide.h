@@ -22,6 +22,7 @@ public:
 
     // Creates each missing folder, one level at a time; a failure is left to later writes.
     void MakeFolders() const;
+    // Creates the engine objects unless they exist; false when that fails.
     bool CreateEngineObjects();
     // The start-up load: folders, engine objects, companies, applications, engine list.
     bool LoadWorkspace(Session& session);

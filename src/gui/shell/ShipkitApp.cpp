@@ -18,7 +18,10 @@ bool ShipkitApp::start() {
     splash->repaint();
     QApplication::processEvents();
     try {
-        m_main = std::make_unique<TMainFrm>(m_session, m_qtPrompter);
+        // The pages show the engine lists, so the objects that hold them come first.
+        m_initOk = m_gwide.CreateEngineObjects();
+        if (m_initOk)
+            m_main = std::make_unique<TMainFrm>(m_session, m_qtPrompter);
     } catch (const std::exception&) {
         m_initOk = false;
     }

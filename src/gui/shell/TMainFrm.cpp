@@ -1,7 +1,14 @@
 #include "gui/shell/TMainFrm.h"
 
+#include "engines/TEngBuild.h"
+#include "gui/engines/SiteBuilderPage.h"
 #include "gui/records/AppInfoPage.h"
 #include "gui/records/CompanyPage.h"
+#include "gui/reports/TReportsListFrm.h"
+#include "gui/scripts/TDefaultScriptFrm.h"
+#include "gui/scripts/TEngineCheckFrm.h"
+#include "gui/scripts/TScriptCheckFrm.h"
+#include "gui/scripts/TVarsForm.h"
 #include "gui/shell/Browser.h"
 #include "gui/shell/QtPrompter.h"
 #include "gui/shell/TAboutBox.h"
@@ -31,23 +38,6 @@ static void initResources() {
     Q_INIT_RESOURCE(shipkit);
 }
 
-namespace {
-
-QTabWidget* subPages(const QString& name, const QStringList& captions, QWidget* parent) {
-    auto* tabs = new QTabWidget(parent);
-    tabs->setObjectName(name);
-    for (const QString& caption : captions)
-        tabs->addTab(new QWidget(tabs), caption);
-    return tabs;
-}
-
-QWidget* sheet(const char* name, QWidget* content) {
-    content->setObjectName(QString::fromLatin1(name));
-    return content;
-}
-
-} // namespace
-
 TMainFrm::TMainFrm(Session& session, QtPrompter& prompter, QWidget* parent)
     : QMainWindow(parent), m_session(session), m_prompter(prompter), m_companyCommands(session),
       m_appCommands(session, m_companyCommands), m_siteBuilderCommands(session),
@@ -76,16 +66,16 @@ void TMainFrm::buildPages() {
     m_pages->addTab(new AppInfoPage(m_session, m_appCommands, m_pages), QStringLiteral("App Info"));
     m_pages->addTab(m_sitesPage, QStringLiteral("Sites"));
     m_pages->addTab(m_submitPage, QStringLiteral("Submit"));
-    m_pages->addTab(
-        sheet("SiteBuilderSheet", subPages(QStringLiteral("SiteBuilderPages"),
-                                           {QStringLiteral("Details"), QStringLiteral("HTTP Post"),
-                                            QStringLiteral("FTP Upload"), QStringLiteral("E-mail")},
-                                           m_pages)),
-        QStringLiteral("Site Builder"));
+    m_siteBuilderPage = new SiteBuilderPage(m_session, m_siteBuilderCommands, m_pages);
+    m_pages->addTab(m_siteBuilderPage, QStringLiteral("Site Builder"));
     setCentralWidget(m_pages);
     connect(m_pages, &QTabWidget::currentChanged, this, &TMainFrm::pageChanged);
     connect(m_submitPage->exitb(), &QPushButton::clicked, this, &QWidget::close);
     connect(m_sitesPage, &SitesPage::countsChanged, m_submitPage, &SubmitPage::showTotals);
+    connect(m_sitesPage, &SitesPage::viewInSiteBuilder, this, &TMainFrm::viewInSiteBuilder);
+    connect(m_submitPage->viewReportsBtn(), &QPushButton::clicked, this,
+            &TMainFrm::Mnu_ReportsClick);
+    wireScriptWindows();
 }
 
 QAction* TMainFrm::addItem(QMenu* menu, const char* name, const char* caption) {
@@ -100,14 +90,12 @@ void TMainFrm::buildMenus() {
     connect(addItem(m_fileMenu, "Mnu_Settings", "&Settings"), &QAction::triggered, this,
             &TMainFrm::Mnu_SettingsClick);
     m_viewReports = addItem(m_fileMenu, "Mnu_ViewReports", "&View Reports");
+    connect(m_viewReports, &QAction::triggered, this, &TMainFrm::Mnu_ReportsClick);
     m_fileMenu->addSeparator();
     addItem(m_fileMenu, "Mnu_UpdateData", "&Update Data Files");
     m_fileMenu->addSeparator();
-    addItem(m_fileMenu, "Mnu_DefaultFtpScript", "Default FTP Script");
-    QMenu* email = m_fileMenu->addMenu(QStringLiteral("Default Email Scripts"));
-    email->setObjectName(QStringLiteral("Mnu_DefaultEmailScripts"));
-    addItem(email, "Mnu_DefaultEmailNew", "New");
-    addItem(email, "Mnu_DefaultEmailUpdate", "Update");
+    TDefaultScriptFrm::addMenuItems(m_fileMenu, m_session.gwide().paths(), m_session.prompter(),
+                                    this);
     m_fileMenu->addSeparator();
     connect(addItem(m_fileMenu, "exitpd", "E&xit"), &QAction::triggered, this, &QWidget::close);
 
@@ -236,6 +224,9 @@ void TMainFrm::PageControl1Change() {
     case Session::Submit:
         m_sitesPage->refreshCounts();
         break;
+    case Session::SiteBuilder:
+        m_siteBuilderPage->enterPage();
+        break;
     default:
         break;
     }
@@ -274,4 +265,31 @@ void TMainFrm::About2Click() {
     box.exec();
     if (box.checkerRequested())
         Q_EMIT engineCheckerRequested();
+}
+
+void TMainFrm::wireScriptWindows() {
+    m_vars = new TVarsForm(this);
+    m_vars->trackFocusIn(this);
+    connect(m_siteBuilderPage, &SiteBuilderPage::variableListRequested, m_vars,
+            &TVarsForm::showFor);
+    connect(m_siteBuilderPage, &SiteBuilderPage::testScriptRequested, this,
+            [this](SiteEngine::Script script) {
+                TScriptCheckFrm::testScript(m_session, script, this);
+            });
+    connect(this, &TMainFrm::engineCheckerRequested, this, [this] {
+        TEngineCheckFrm checker(m_session, this);
+        checker.exec();
+    });
+}
+
+void TMainFrm::Mnu_ReportsClick() {
+    TReportsListFrm::showReports(m_session.gwide().paths().ReportsDir, m_session.prompter(), gourl,
+                                 this);
+}
+
+void TMainFrm::viewInSiteBuilder(const QString& site) {
+    const qsizetype index = m_session.gwide().engBuild()->engineList().indexOf(site);
+    showPage(Session::SiteBuilder);
+    if (index >= 0)
+        m_siteBuilderCommands.selectSite(static_cast<int>(index));
 }

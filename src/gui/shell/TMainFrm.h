@@ -14,7 +14,9 @@ class QAction;
 class QMenu;
 class QTabWidget;
 class QtPrompter;
+class SiteBuilderPage;
 class SitesPage;
+class TVarsForm;
 class SubmitPage;
 
 // The one working window: five pages, the menus, the page rules, the close questions and
@@ -33,6 +35,8 @@ public:
     CompanyPage* companyPage() const { return m_companyPage; }
     SubmitPage* submitPage() const { return m_submitPage; }
     SitesPage* sitesPage() const { return m_sitesPage; }
+    SiteBuilderPage* siteBuilderPage() const { return m_siteBuilderPage; }
+    TVarsForm* varsForm() const { return m_vars; }
     QMenu* fileMenu() const { return m_fileMenu; }
     QMenu* helpMenu() const { return m_helpMenu; }
     CompanyCommands& companyCommands() { return m_companyCommands; }
@@ -48,6 +52,8 @@ public:
     // A page switch made by the program runs no checks.
     void showPage(Session::Page page);
     void Mnu_SettingsClick();
+    void Mnu_ReportsClick();
+    void viewInSiteBuilder(const QString& site);
     void About2Click();
 
 Q_SIGNALS:
@@ -63,6 +69,7 @@ private:
     void buildPages();
     void buildMenus();
     void wireCompanyPage();
+    void wireScriptWindows();
     QAction* addItem(QMenu* menu, const char* name, const char* caption);
     void FormShow();
     void FormActivate();
@@ -81,6 +88,8 @@ private:
     CompanyPage* m_companyPage = nullptr;
     SubmitPage* m_submitPage = nullptr;
     SitesPage* m_sitesPage = nullptr;
+    SiteBuilderPage* m_siteBuilderPage = nullptr;
+    TVarsForm* m_vars = nullptr;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QAction* m_viewReports = nullptr;
