@@ -4,8 +4,9 @@
 #include "shell/Session.h"
 
 #include <QComboBox>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -52,31 +53,36 @@ CompanyPage::CompanyPage(Session& session, QWidget* parent) : QWidget(parent), m
 
 QWidget* CompanyPage::buildFields() {
     auto* box = new QWidget(this);
-    auto* grid = new QHBoxLayout(box);
-    auto* left = new QFormLayout;
-    auto* right = new QFormLayout;
+    // Captions above their fields, two columns: long captions leave the fields their width.
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(6, 4, 6, 0);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(0);
+    const auto place = [&](const QString& caption, QWidget* field, int row, int column) {
+        grid->addWidget(new QLabel(caption, box), row * 2, column);
+        grid->addWidget(field, row * 2 + 1, column);
+    };
     m_compname = new QComboBox(box);
     m_compname->setObjectName(QStringLiteral("compname"));
     m_compname->setEditable(false);
     KeyFilter::noTyping(m_compname);
-    left->addRow(QStringLiteral("Company Name"), m_compname);
-    right->addRow(QString(), new QWidget(box));
-    const auto add = [&](QFormLayout* form, const FieldCaption& fc) {
+    place(QStringLiteral("Company Name"), m_compname, 0, 0);
+    const auto add = [&](const FieldCaption& fc, int row, int column) {
         auto* edit = new QLineEdit(box);
         edit->setObjectName(CompanyRecord::controls()[fc.field]);
-        form->addRow(QString::fromLatin1(fc.caption), edit);
+        place(QString::fromLatin1(fc.caption), edit, row, column);
         m_fields[fc.field] = edit;
         connect(edit, &QLineEdit::textChanged, this,
                 [this, f = fc.field](const QString& text) { m_session.setCompanyField(f, text); });
     };
-    for (const auto& fc : kLeft)
-        add(left, fc);
-    for (const auto& fc : kRight)
-        add(right, fc);
+    for (int i = 0; i < 6; ++i) {
+        add(kLeft[i], i + 1, 0);
+        add(kRight[i], i + 1, 1);
+    }
     KeyFilter::refuseSpace(m_fields[CompanyRecord::CURL]);
     KeyFilter::refuseSpace(m_fields[CompanyRecord::CCMAIL]);
-    grid->addLayout(left);
-    grid->addLayout(right);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     return box;
 }
 

@@ -73,13 +73,18 @@ QWidget* SitesPage::buildPanel() {
     m_cat2Label = new QLabel(QStringLiteral("Secondary Category:"), panel);
     m_cat1 = named(new QComboBox(panel), "CatCombo1");
     m_cat2 = named(new QComboBox(panel), "CatCombo2");
-    grid->addWidget(m_post, 0, 0);
-    grid->addWidget(m_new, 0, 1);
-    grid->addWidget(m_update, 0, 2);
-    grid->addWidget(m_cat1Label, 1, 0);
-    grid->addWidget(m_cat1, 1, 1, 1, 2);
-    grid->addWidget(m_cat2Label, 2, 0);
-    grid->addWidget(m_cat2, 2, 1, 1, 2);
+    // The check box and both radio captions are too long for one row of the window.
+    auto* kinds = new QHBoxLayout;
+    kinds->addWidget(m_new);
+    kinds->addWidget(m_update);
+    kinds->addStretch();
+    grid->addWidget(m_post, 0, 0, 1, 2);
+    grid->addLayout(kinds, 1, 0, 1, 2);
+    grid->addWidget(m_cat1Label, 2, 0);
+    grid->addWidget(m_cat1, 2, 1);
+    grid->addWidget(m_cat2Label, 3, 0);
+    grid->addWidget(m_cat2, 3, 1);
+    grid->setColumnStretch(1, 1);
     for (QComboBox* combo : {m_cat1, m_cat2}) {
         KeyFilter::noTyping(combo);
         paint(combo, false);
