@@ -1,6 +1,7 @@
 #include "support/TempWorkspace.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <stdexcept>
@@ -29,4 +30,15 @@ QByteArray TempWorkspace::read(const QString& relative) const {
 
 bool TempWorkspace::exists(const QString& relative) const {
     return QFileInfo::exists(path(relative));
+}
+
+void TempWorkspace::copyFrom(const QString& folder) const {
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = dir() + QDir(folder).relativeFilePath(file);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        if (!QFile::copy(file, target))
+            throw std::runtime_error("cannot copy test file");
+    }
 }

@@ -13,6 +13,8 @@ public:
     void write(const QString& relative, const QByteArray& bytes) const;
     QByteArray read(const QString& relative) const;
     bool exists(const QString& relative) const;
+    // Copies every file under a folder (such as the shipped demo) into this workspace.
+    void copyFrom(const QString& folder) const;
 
 private:
     QTemporaryDir m_dir;

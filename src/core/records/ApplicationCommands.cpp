@@ -4,7 +4,6 @@
 #include "records/ListFile.h"
 #include "records/NameRules.h"
 #include "records/TIniFile.h"
-#include "records/TextHelpers.h"
 #include "shell/BusyCursor.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
@@ -28,31 +27,18 @@ void ApplicationCommands::NewAppBtnClick() {
         m_companies.NewCompanyBtnClick();
         return;
     }
-    QString name;
-    for (;;) {
-        const auto typed = prompter.askName(QStringLiteral("New Application Name"), QString());
-        if (!typed || typed->isEmpty())
-            return;
-        name = *typed;
-        if (m_session.apps().contains(name)) {
-            prompter.beep(Prompter::Sound::Information);
-            prompter.errorBox(QStringLiteral("APP NAME DUPLICATE"),
-                              QStringLiteral("The App name you entered is already on the list!"),
-                              QString());
-            continue;
-        }
-        if (TextHelpers::StripLeadingSpaces(name).isEmpty())
-            return;
-        const QString problem = NameRules::fileNameProblem(name);
-        if (problem.isEmpty())
-            break;
-        prompter.beep(Prompter::Sound::Information);
-        prompter.errorBox(QStringLiteral("INVALID APP NAME"), problem, QString());
-    }
-    m_session.addApp(name);
+    const auto name = NameRules::askNewName(
+        prompter,
+        {QStringLiteral("New Application Name"), QStringLiteral("APP NAME DUPLICATE"),
+         QStringLiteral("The App name you entered is already on the list!"),
+         QStringLiteral("INVALID APP NAME")},
+        m_session.apps());
+    if (!name)
+        return;
+    m_session.addApp(*name);
     m_session.gwide().SaveAppList(m_session);
     m_session.AppUnsaved = true;
-    m_session.markAppSelected(name);
+    m_session.markAppSelected(*name);
     ClearApplicationFields();
     SaveAppBtnClick();
 }

@@ -3,7 +3,6 @@
 #include "records/ListFile.h"
 #include "records/NameRules.h"
 #include "records/TIniFile.h"
-#include "records/TextHelpers.h"
 #include "shell/BusyCursor.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
@@ -14,33 +13,19 @@ void CompanyCommands::saveCompanyList() {
 }
 
 void CompanyCommands::NewCompanyBtnClick() {
-    Prompter& prompter = m_session.prompter();
-    QString name;
-    for (;;) {
-        const auto typed = prompter.askName(QStringLiteral("New Company Name"), QString());
-        if (!typed || typed->isEmpty())
-            return;
-        name = *typed;
-        if (m_session.companies().contains(name)) {
-            prompter.beep(Prompter::Sound::Information);
-            prompter.errorBox(
-                QStringLiteral("COMPANY NAME DUPLICATE"),
-                QStringLiteral("The company name you entered is already on the list!"), QString());
-            continue;
-        }
-        if (TextHelpers::StripLeadingSpaces(name).isEmpty())
-            return;
-        const QString problem = NameRules::fileNameProblem(name);
-        if (problem.isEmpty())
-            break;
-        prompter.beep(Prompter::Sound::Information);
-        prompter.errorBox(QStringLiteral("INVALID COMPANY NAME"), problem, QString());
-    }
+    const auto name = NameRules::askNewName(
+        m_session.prompter(),
+        {QStringLiteral("New Company Name"), QStringLiteral("COMPANY NAME DUPLICATE"),
+         QStringLiteral("The company name you entered is already on the list!"),
+         QStringLiteral("INVALID COMPANY NAME")},
+        m_session.companies());
+    if (!name)
+        return;
     m_session.SuppressCompanyChange = true;
-    m_session.addCompany(name);
+    m_session.addCompany(*name);
     saveCompanyList();
     m_session.CompanyUnsaved = true;
-    m_session.selectCompany(static_cast<int>(m_session.companies().indexOf(name)));
+    m_session.selectCompany(static_cast<int>(m_session.companies().indexOf(*name)));
     ClearCompanyFields();
     m_session.SuppressCompanyChange = false;
     // A new company has no applications yet.

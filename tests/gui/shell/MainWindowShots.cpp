@@ -6,7 +6,6 @@
 #include "support/TempWorkspace.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTabWidget>
 #include <QTest>
@@ -14,21 +13,11 @@
 
 namespace {
 
-void copyTree(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + QDir(from).relativeFilePath(file);
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(file, target);
-    }
-}
-
 TEST(MainWindowShots, DISABLED_EveryPageOnTheDemoWorkspace) {
     const QString out = qEnvironmentVariable("SHIPKIT_SHOT_DIR");
     ASSERT_FALSE(out.isEmpty()) << "set SHIPKIT_SHOT_DIR";
     TempWorkspace ws;
-    copyTree(QStringLiteral(SHIPKIT_SOURCE_DIR) + "/demo", ws.dir());
+    ws.copyFrom(QStringLiteral(SHIPKIT_SOURCE_DIR) + "/demo");
     ScriptedPrompter prompter;
     ShipkitApp app(ws.dir(), &prompter);
     ASSERT_TRUE(app.start());

@@ -2,7 +2,6 @@
 #include "support/TempWorkspace.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -58,19 +57,9 @@ TEST_F(CliShowTest, BadShowUsage) {
     EXPECT_EQ(run({"company", "show", "Nobody"}).exitCode, 1);
 }
 
-void copyTree(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + QDir(from).relativeFilePath(file);
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(file, target);
-    }
-}
-
 TEST(DemoWorkspace, ShippedDemoLoadsWithItsCompanyApplicationAndEngines) {
     TempWorkspace ws;
-    copyTree(QStringLiteral(SHIPKIT_SOURCE_DIR) + "/demo", ws.dir());
+    ws.copyFrom(QStringLiteral(SHIPKIT_SOURCE_DIR) + "/demo");
     const CliRun companies = CliRun::shipkitCli({"--workspace", ws.dir(), "companies"});
     EXPECT_EQ(companies.exitCode, 0);
     EXPECT_EQ(companies.out, "Larkspur Lane Softworks\n");
