@@ -84,6 +84,24 @@ void ApplicationCommands::SaveApplication() {
     m_session.AppUnsaved = false;
 }
 
+bool ApplicationCommands::chooseCompany(int index) {
+    if (index == m_session.companyIndex())
+        return true;
+    if (m_session.AppUnsaved && !m_session.appText().isEmpty()) {
+        Prompter& prompter = m_session.prompter();
+        prompter.beep(Prompter::Sound::Information);
+        const auto answer =
+            prompter.confirm(QStringLiteral("Would you like to save %1?").arg(m_session.appText()),
+                             Prompter::Buttons::YesNoCancel);
+        if (answer == Prompter::Answer::Cancel)
+            return false;
+        if (answer == Prompter::Answer::Yes)
+            SaveApplication();
+    }
+    m_session.chooseCompany(index);
+    return true;
+}
+
 void ApplicationCommands::ClearApplicationFields() {
     m_session.clearAppFields();
 }

@@ -19,6 +19,10 @@ public:
     void SaveApplication();
     void ClearApplicationFields();
 
+    // Choosing another company shows its own applications; unsaved edits of the application
+    // shown are offered for saving first. False when the user cancelled.
+    bool chooseCompany(int index);
+
     // Leaving the 8-character name field: false when the name was refused (the field is
     // then emptied and keeps the focus); otherwise the name is lower-cased.
     bool char8nameExit();

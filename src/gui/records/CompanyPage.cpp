@@ -45,8 +45,7 @@ CompanyPage::CompanyPage(Session& session, QWidget* parent) : QWidget(parent), m
     layout->addStretch();
     layout->addWidget(buildButtons());
 
-    connect(m_compname, qOverload<int>(&QComboBox::activated), this,
-            [this](int index) { m_session.chooseCompany(index); });
+    connect(m_compname, qOverload<int>(&QComboBox::activated), this, &CompanyPage::companyChosen);
     connect(&m_session, &Session::companyListChanged, this, &CompanyPage::refreshList);
     connect(&m_session, &Session::companyLoaded, this, &CompanyPage::refreshFields);
 }

@@ -27,6 +27,10 @@ public:
     void refreshList();
     void refreshFields();
 
+Q_SIGNALS:
+    // The user picked a company in the selector.
+    void companyChosen(int index);
+
 private:
     QWidget* buildFields();
     QWidget* buildButtons();

@@ -113,6 +113,10 @@ void TMainFrm::buildMenus() {
 }
 
 void TMainFrm::wireCompanyPage() {
+    connect(m_companyPage, &CompanyPage::companyChosen, this, [this](int index) {
+        if (!m_appCommands.chooseCompany(index))
+            m_companyPage->refreshList();
+    });
     connect(m_companyPage->newButton(), &QPushButton::clicked, this,
             [this] { m_companyCommands.NewCompanyBtnClick(); });
     connect(m_companyPage->deleteButton(), &QPushButton::clicked, this,

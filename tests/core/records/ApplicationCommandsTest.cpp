@@ -160,6 +160,27 @@ TEST_F(ApplicationCommandsTest, ChoosingACompanyShowsItsOwnApplications) {
     EXPECT_EQ(session.appText(), "AcmeTool");
 }
 
+TEST_F(ApplicationCommandsTest, ChoosingAnotherCompanyOffersToSaveTheApplicationFirst) {
+    newApp("AcmeTool");
+    newCompany("Beta");
+    session.chooseCompany(0);
+    session.setAppValue("VERSION", "9.9");
+    prompter.shown.clear();
+    prompter.answers = {Prompter::Answer::Cancel};
+    EXPECT_FALSE(apps.chooseCompany(1));
+    EXPECT_EQ(session.companyText(), "Acme");
+    EXPECT_EQ(session.app().value("VERSION"), "9.9");
+    EXPECT_EQ(prompter.shown, QStringList{"confirm: Would you like to save AcmeTool?"});
+    prompter.answers = {Prompter::Answer::Yes};
+    EXPECT_TRUE(apps.chooseCompany(1));
+    EXPECT_EQ(session.companyText(), "Beta");
+    EXPECT_TRUE(ws.read("data/AcmeTool.dat").contains("\r\nVERSION=9.9\r\n"));
+    prompter.shown.clear();
+    EXPECT_TRUE(apps.chooseCompany(0)); // nothing unsaved: no question
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_TRUE(apps.chooseCompany(0)); // the company already shown
+}
+
 TEST_F(ApplicationCommandsTest, LongDateFollowsTheLoadedRecord) {
     newApp("Dated");
     session.setAppValue("DAY", "31");

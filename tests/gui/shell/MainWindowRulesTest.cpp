@@ -169,6 +169,24 @@ TEST_F(MainWindowRulesTest, CompanyButtonsDriveTheCommands) {
     EXPECT_TRUE(ws.read("companies/Widget Co.dat").contains("CURL=ab.example\r\n"));
 }
 
+TEST_F(MainWindowRulesTest, CancelWhenChoosingAnotherCompanyKeepsTheSelection) {
+    withCompanyAndApp();
+    ws.write("companies/companies.dat", "Acme\r\nBeta\r\n");
+    start();
+    app->session().setAppValue("VERSION", "3");
+    QComboBox* selector = w->companyPage()->compname();
+    prompter.answers = {Prompter::Answer::Cancel};
+    selector->setCurrentIndex(1);
+    Q_EMIT selector->activated(1);
+    EXPECT_EQ(selector->currentText(), "Acme");
+    EXPECT_EQ(app->session().appText(), "Tool");
+    prompter.answers = {Prompter::Answer::No};
+    selector->setCurrentIndex(1);
+    Q_EMIT selector->activated(1);
+    EXPECT_EQ(app->session().companyText(), "Beta");
+    EXPECT_TRUE(app->session().apps().isEmpty());
+}
+
 TEST_F(MainWindowRulesTest, HelpAndHomePagesOpenInTheBrowser) {
     start();
     UrlCatcher catcher;
