@@ -4,8 +4,8 @@
 
 class QWidget;
 
-// Swallows Enter and Return, so a multi-line editor keeps its text on one line (it may still
-// wrap on screen).
+// Swallows Enter and Return, and turns pasted line breaks into spaces, so a multi-line editor
+// keeps its text on one line (it may still wrap on screen).
 class EnterFilter : public QObject {
     Q_OBJECT
 public:
