@@ -1,5 +1,7 @@
 #include "support/CliRun.h"
 
+#include "support/TempWorkspace.h"
+
 #include <QProcess>
 
 QString CliRun::programPath(const QString& name) {
@@ -19,4 +21,8 @@ CliRun CliRun::shipkitCli(const QStringList& args) {
     r.out = p.readAllStandardOutput();
     r.err = p.readAllStandardError();
     return r;
+}
+
+CliRun CliRun::inWorkspace(const TempWorkspace& ws, const QStringList& args) {
+    return shipkitCli(QStringList{QStringLiteral("--workspace"), ws.dir()} + args);
 }

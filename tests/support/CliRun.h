@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QStringList>
 
+class TempWorkspace;
+
 // Runs one of the built programs and collects what it printed.
 struct CliRun {
     int exitCode = -1;
@@ -10,5 +12,7 @@ struct CliRun {
     QByteArray err;
 
     static CliRun shipkitCli(const QStringList& args);
+    // shipkit-cli with --workspace set to a test workspace.
+    static CliRun inWorkspace(const TempWorkspace& ws, const QStringList& args);
     static QString programPath(const QString& name);
 };

@@ -10,11 +10,7 @@ namespace {
 class CliBasicsTest : public ::testing::Test {
 protected:
     TempWorkspace ws;
-    CliRun run(QStringList args) {
-        args.prepend(ws.dir());
-        args.prepend("--workspace");
-        return CliRun::shipkitCli(args);
-    }
+    CliRun run(QStringList args) { return CliRun::inWorkspace(ws, args); }
 };
 
 TEST_F(CliBasicsTest, CompaniesInSelectorOrder) {

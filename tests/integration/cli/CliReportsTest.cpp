@@ -20,11 +20,7 @@ public:
 class CliReportsTest : public ::testing::Test {
 protected:
     TempWorkspace ws;
-    CliRun run(QStringList args) {
-        args.prepend(ws.dir());
-        args.prepend("--workspace");
-        return CliRun::shipkitCli(args);
-    }
+    CliRun run(QStringList args) { return CliRun::inWorkspace(ws, args); }
     void folder(const QString& relative) { QDir().mkpath(ws.path(relative)); }
 };
 

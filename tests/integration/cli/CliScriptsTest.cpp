@@ -11,9 +11,7 @@ protected:
     CliRun run(QStringList args) {
         args.prepend("2026-03-07T21:05:00");
         args.prepend("--now");
-        args.prepend(ws.dir());
-        args.prepend("--workspace");
-        return CliRun::shipkitCli(args);
+        return CliRun::inWorkspace(ws, args);
     }
     void SetUp() override {
         ws.write("companies/companies.dat", "Acme\r\n");

@@ -11,11 +11,7 @@ namespace {
 class CliShowTest : public ::testing::Test {
 protected:
     TempWorkspace ws;
-    CliRun run(QStringList args) {
-        args.prepend(ws.dir());
-        args.prepend("--workspace");
-        return CliRun::shipkitCli(args);
-    }
+    CliRun run(QStringList args) { return CliRun::inWorkspace(ws, args); }
     void SetUp() override {
         ws.write("companies/companies.dat", "Beta\r\nAcme\r\n");
         ws.write("companies/Acme.dat", "[COMPANY]\r\nCONAME=Acme\r\nCONTACT=Ann\r\n");

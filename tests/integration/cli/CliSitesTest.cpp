@@ -8,11 +8,7 @@ namespace {
 class CliSitesTest : public ::testing::Test {
 protected:
     TempWorkspace ws;
-    CliRun run(QStringList args) {
-        args.prepend(ws.dir());
-        args.prepend("--workspace");
-        return CliRun::shipkitCli(args);
-    }
+    CliRun run(QStringList args) { return CliRun::inWorkspace(ws, args); }
     void SetUp() override {
         ws.write("sites/Sites.dat", "zulu\r\nAlpha\r\n");
         ws.write("sites/User_Sites.dat", "Mine\r\n");
