@@ -1,7 +1,7 @@
 // Site engines at scale: 2,000 generated engines. Loading the engine lists, loading one
 // engine into the builder, and rebuilding an application's site list.
+#include "base/Clock.h"
 #include "engines/TEngBuild.h"
-#include "shell/Clock.h"
 #include "shell/PrintingPrompter.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"

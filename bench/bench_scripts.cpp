@@ -1,5 +1,6 @@
 // Script expansion and the engine check: a 100 KB script with 2,000 variables, a 50 KB long
 // description inserted through %APPLONGDESC%, and the check over 2,000 engines.
+#include "base/Clock.h"
 #include "engines/SiteEngine.h"
 #include "engines/TEngBuild.h"
 #include "records/ApplicationRecord.h"
@@ -7,7 +8,6 @@
 #include "scripts/ExpansionContext.h"
 #include "scripts/ScriptChecker.h"
 #include "scripts/ScriptExpander.h"
-#include "shell/Clock.h"
 #include "shell/PrintingPrompter.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"

@@ -2,8 +2,8 @@
 
 #include "ScriptCommands.h"
 #include "SiteCommands.h"
+#include "base/Clock.h"
 #include "reports/ReportFolders.h"
-#include "shell/Clock.h"
 #include "shell/PrintingPrompter.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"

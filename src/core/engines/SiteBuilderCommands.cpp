@@ -1,11 +1,11 @@
 #include "engines/SiteBuilderCommands.h"
 
+#include "base/BusyCursor.h"
+#include "base/Prompter.h"
 #include "engines/MatchUp.h"
 #include "engines/TEngBuild.h"
 #include "records/ListFile.h"
 #include "records/TIniFile.h"
-#include "shell/BusyCursor.h"
-#include "shell/Prompter.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 

@@ -1,5 +1,7 @@
 #include "engines/TEngBuild.h"
 
+#include "base/Prompter.h"
+#include "base/Workspace.h"
 #include "engines/MatchUp.h"
 #include "engines/TIniSites.h"
 #include "records/IniSnapshot.h"
@@ -8,8 +10,6 @@
 #include "records/TIniFile.h"
 #include "records/TextHelpers.h"
 #include "scripts/ScriptExpander.h"
-#include "shell/Prompter.h"
-#include "shell/Workspace.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/ShipkitError.h"
+#include "base/ShipkitError.h"
 
 // A failed network action: "number: text", with the number kept for callers that branch on it.
 class ENetError : public ShipkitError {

@@ -1,10 +1,10 @@
 #include "records/ApplicationCommands.h"
 
+#include "base/BusyCursor.h"
 #include "records/CompanyCommands.h"
 #include "records/ListFile.h"
 #include "records/NameRules.h"
 #include "records/TIniFile.h"
-#include "shell/BusyCursor.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 

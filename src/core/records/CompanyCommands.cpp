@@ -1,9 +1,9 @@
 #include "records/CompanyCommands.h"
 
+#include "base/BusyCursor.h"
 #include "records/ListFile.h"
 #include "records/NameRules.h"
 #include "records/TIniFile.h"
-#include "shell/BusyCursor.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 

@@ -1,7 +1,7 @@
 #include "records/ListFile.h"
 
+#include "base/ShipkitError.h"
 #include "records/AtomicWrite.h"
-#include "records/ShipkitError.h"
 #include "records/TextCodec.h"
 
 #include <QFile>

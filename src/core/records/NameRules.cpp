@@ -1,7 +1,7 @@
 #include "records/NameRules.h"
 
+#include "base/Prompter.h"
 #include "records/TextHelpers.h"
-#include "shell/Prompter.h"
 
 namespace NameRules {
 

@@ -1,10 +1,10 @@
 #include "records/TIniFile.h"
 
+#include "base/ShipkitError.h"
 #include "records/AtomicWrite.h"
 #include "records/IniSnapshot.h"
 #include "records/IniText.h"
 #include "records/ListFile.h"
-#include "records/ShipkitError.h"
 #include "records/TextCodec.h"
 
 namespace {

@@ -1,13 +1,13 @@
 #include "reports/TReportsFrm.h"
 
+#include "base/Clock.h"
+#include "base/ShipkitError.h"
 #include "records/ListFile.h"
 #include "records/NameRules.h"
-#include "records/ShipkitError.h"
 #include "records/TextHelpers.h"
 #include "reports/ReportHtml.h"
 #include "reports/ReportImages.h"
 #include "reports/ReportInputs.h"
-#include "shell/Clock.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/Workspace.h"
 #include "reports/MainReportPage.h"
-#include "shell/Workspace.h"
 
 #include <QDateTime>
 #include <QLocale>

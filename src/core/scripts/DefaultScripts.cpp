@@ -1,8 +1,8 @@
 #include "scripts/DefaultScripts.h"
 
+#include "base/Workspace.h"
 #include "engines/SiteBuilderCommands.h"
 #include "records/ListFile.h"
-#include "shell/Workspace.h"
 
 #include <QFileInfo>
 

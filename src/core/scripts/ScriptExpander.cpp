@@ -1,5 +1,7 @@
 #include "scripts/ScriptExpander.h"
 
+#include "base/Clock.h"
+#include "base/Prompter.h"
 #include "engines/MatchUp.h"
 #include "engines/SiteEngine.h"
 #include "engines/TEngBuild.h"
@@ -8,8 +10,6 @@
 #include "records/ListFile.h"
 #include "records/TextHelpers.h"
 #include "scripts/ScriptVariables.h"
-#include "shell/Clock.h"
-#include "shell/Prompter.h"
 
 #include <QLocale>
 #include <vector>

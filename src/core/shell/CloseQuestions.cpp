@@ -1,9 +1,9 @@
 #include "shell/CloseQuestions.h"
 
+#include "base/Prompter.h"
 #include "engines/SiteBuilderCommands.h"
 #include "records/ApplicationCommands.h"
 #include "records/CompanyCommands.h"
-#include "shell/Prompter.h"
 #include "shell/Session.h"
 
 bool CloseQuestions::ask(bool condition, const QString& what, const std::function<void()>& save) {

@@ -1,9 +1,9 @@
 #include "shell/Session.h"
 
+#include "base/BusyCursor.h"
 #include "records/ListFile.h"
 #include "records/LongDate.h"
 #include "records/TIniFile.h"
-#include "shell/BusyCursor.h"
 #include "shell/TGWide.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Workspace.h"
+#include "base/Workspace.h"
 
 #include <memory>
 

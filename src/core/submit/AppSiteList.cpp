@@ -1,12 +1,12 @@
 #include "submit/AppSiteList.h"
 
+#include "base/BusyCursor.h"
+#include "base/Clock.h"
+#include "base/Prompter.h"
 #include "engines/SiteEngine.h"
 #include "engines/TEngBuild.h"
 #include "records/IniSnapshot.h"
 #include "records/ListFile.h"
-#include "shell/BusyCursor.h"
-#include "shell/Clock.h"
-#include "shell/Prompter.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 

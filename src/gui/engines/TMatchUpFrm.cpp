@@ -1,11 +1,11 @@
 #include "gui/engines/TMatchUpFrm.h"
 
+#include "base/BusyCursor.h"
 #include "engines/MatchUp.h"
 #include "engines/SiteBuilderCommands.h"
 #include "engines/TEngBuild.h"
 #include "gui/controls/CompactLayouts.h"
 #include "records/TIniFile.h"
-#include "shell/BusyCursor.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 

@@ -1,8 +1,8 @@
 #include "gui/reports/TReportsListFrm.h"
 
+#include "base/BusyCursor.h"
+#include "base/Prompter.h"
 #include "reports/ReportHtml.h"
-#include "shell/BusyCursor.h"
-#include "shell/Prompter.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

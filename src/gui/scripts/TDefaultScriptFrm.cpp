@@ -1,7 +1,7 @@
 #include "gui/scripts/TDefaultScriptFrm.h"
 
+#include "base/Prompter.h"
 #include "scripts/DefaultScripts.h"
-#include "shell/Prompter.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

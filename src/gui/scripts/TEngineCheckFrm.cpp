@@ -1,12 +1,12 @@
 #include "gui/scripts/TEngineCheckFrm.h"
 
+#include "base/BusyCursor.h"
 #include "engines/TEngBuild.h"
 #include "gui/scripts/TMassChangeFrm.h"
 #include "records/ListFile.h"
 #include "scripts/ExpansionContext.h"
 #include "scripts/MassChange.h"
 #include "scripts/ScriptChecker.h"
-#include "shell/BusyCursor.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 

@@ -1,6 +1,6 @@
 #include "gui/shell/Browser.h"
 
-#include "records/ShipkitError.h"
+#include "base/ShipkitError.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/Clock.h"
 #include "gui/shell/QtPrompter.h"
-#include "shell/Clock.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 

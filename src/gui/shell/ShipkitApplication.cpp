@@ -1,7 +1,7 @@
 #include "gui/shell/ShipkitApplication.h"
 
-#include "records/ShipkitError.h"
-#include "shell/Prompter.h"
+#include "base/Prompter.h"
+#include "base/ShipkitError.h"
 
 #include <QMessageBox>
 #include <exception>

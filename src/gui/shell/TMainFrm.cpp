@@ -1,5 +1,6 @@
 #include "gui/shell/TMainFrm.h"
 
+#include "base/ShipkitError.h"
 #include "engines/TEngBuild.h"
 #include "gui/engines/SiteBuilderPage.h"
 #include "gui/records/AppInfoPage.h"
@@ -16,7 +17,6 @@
 #include "gui/submit/SiteGrid.h"
 #include "gui/submit/SitesPage.h"
 #include "gui/submit/SubmitPage.h"
-#include "records/ShipkitError.h"
 #include "shell/TGWide.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
 #include "gui/shell/TSettingsForm.h"
 
+#include "base/Prompter.h"
+#include "base/ShipkitError.h"
 #include "gui/controls/CompactLayouts.h"
-#include "records/ShipkitError.h"
 #include "records/TIniFile.h"
-#include "shell/Prompter.h"
 #include "shell/Session.h"
 #include "shell/Settings.h"
 #include "shell/TGWide.h"

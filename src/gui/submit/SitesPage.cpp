@@ -1,10 +1,10 @@
 #include "gui/submit/SitesPage.h"
 
+#include "base/BusyCursor.h"
 #include "engines/SiteBuilderCommands.h"
 #include "gui/controls/KeyFilter.h"
 #include "gui/shell/Browser.h"
 #include "gui/submit/SiteGrid.h"
-#include "shell/BusyCursor.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "base/Clock.h"
 #include "records/ApplicationCommands.h"
 #include "records/CompanyCommands.h"
-#include "shell/Clock.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkspace.h"
 
-#include "records/ShipkitError.h"
+#include "base/ShipkitError.h"
 #include "records/TIniFile.h"
 
 #include <QDir>

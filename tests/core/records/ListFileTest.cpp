@@ -1,5 +1,5 @@
 #include "records/ListFile.h"
-#include "records/ShipkitError.h"
+#include "base/ShipkitError.h"
 #include "support/TempWorkspace.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "records/TIniFile.h"
-#include "records/ShipkitError.h"
+#include "base/ShipkitError.h"
 #include "support/TempWorkspace.h"
 
 #include <QFile>

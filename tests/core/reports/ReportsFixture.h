@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/Clock.h"
 #include "reports/ReportInputs.h"
 #include "reports/TReportsFrm.h"
-#include "shell/Clock.h"
 #include "support/TempWorkspace.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "ReportsFixture.h"
 
-#include "records/ShipkitError.h"
+#include "base/ShipkitError.h"
 
 #include <QFileInfo>
 

@@ -1,5 +1,5 @@
+#include "base/Clock.h"
 #include "engines/TEngBuild.h"
-#include "shell/Clock.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 #include "support/ScriptedPrompter.h"

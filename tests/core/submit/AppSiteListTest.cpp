@@ -1,7 +1,7 @@
 #include "submit/AppSiteList.h"
+#include "base/Clock.h"
 #include "records/ApplicationCommands.h"
 #include "records/CompanyCommands.h"
-#include "shell/Clock.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 #include "support/ScriptedPrompter.h"

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/Clock.h"
 #include "engines/SiteBuilderCommands.h"
 #include "engines/TEngBuild.h"
 #include "gui/engines/SiteBuilderPage.h"
-#include "shell/Clock.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 #include "support/ScriptedPrompter.h"

@@ -1,6 +1,6 @@
 #include "gui/reports/TReportsListFrm.h"
+#include "base/ShipkitError.h"
 #include "gui/shell/ShipkitApplication.h"
-#include "records/ShipkitError.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkspace.h"
 

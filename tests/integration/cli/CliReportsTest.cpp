@@ -1,6 +1,6 @@
+#include "base/Clock.h"
 #include "reports/ReportInputs.h"
 #include "reports/TReportsFrm.h"
-#include "shell/Clock.h"
 #include "support/CliRun.h"
 #include "support/TempWorkspace.h"
 

@@ -1,4 +1,4 @@
-#include "shell/Workspace.h"
+#include "base/Workspace.h"
 
 #include <QDir>
 

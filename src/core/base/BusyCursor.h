@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Prompter.h"
+#include "base/Prompter.h"
 
 // Shows the busy cursor for the life of the object, so every way out restores it.
 class BusyCursor {
