@@ -70,7 +70,7 @@ void CDataInterface::begin() {
         closeConnection();
         return;
     }
-    emit startTransfer();
+    Q_EMIT startTransfer();
     if (!m_early.isEmpty())
         dataArrived(std::exchange(m_early, QByteArray()));
     if (m_mode == Upload)
@@ -105,7 +105,7 @@ void CDataInterface::fileFailed(const QString& text) {
         m_failure = LocalFileFailure;
         m_failureText = text;
     }
-    emit error(number, text);
+    Q_EMIT error(number, text);
 }
 
 void CDataInterface::dataArrived(const QByteArray& data) {
@@ -116,7 +116,7 @@ void CDataInterface::dataArrived(const QByteArray& data) {
     switch (m_mode) {
     case DownloadToEvents:
         m_counter += data.size();
-        emit transfer(m_counter, data);
+        Q_EMIT transfer(m_counter, data);
         return;
     case DownloadToFile:
         m_counter += data.size();
@@ -124,13 +124,13 @@ void CDataInterface::dataArrived(const QByteArray& data) {
             m_writeFailed = true;
             fileFailed(QStringLiteral("Error writing to local file."));
         }
-        emit transfer(m_counter, QByteArray());
+        Q_EMIT transfer(m_counter, QByteArray());
         return;
     case Listing: {
         m_lines.append(data);
         QByteArray line;
         while (m_lines.nextLine(line))
-            emit dirList(QString::fromUtf8(line));
+            Q_EMIT dirList(QString::fromUtf8(line));
         return;
     }
     default:
@@ -162,7 +162,7 @@ void CDataInterface::pump() {
         }
         socket()->write(block);
         m_counter += block.size();
-        emit transfer(m_counter, QByteArray());
+        Q_EMIT transfer(m_counter, QByteArray());
     }
 }
 
@@ -170,11 +170,11 @@ void CDataInterface::connectionClosed() {
     if (m_mode == Listing) {
         const QByteArray rest = m_lines.takeRest();
         if (!rest.isEmpty())
-            emit dirList(QString::fromUtf8(rest));
+            Q_EMIT dirList(QString::fromUtf8(rest));
     }
     closeLocalFile();
     if (m_begun)
-        emit endTransfer();
+        Q_EMIT endTransfer();
 }
 
 void CDataInterface::closeLocalFile() {

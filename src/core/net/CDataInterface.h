@@ -40,7 +40,7 @@ public:
     // Passive mode: starts connecting to the server's data port. 0 or an error number.
     int connectTo(const QString& host, quint16 port);
 
-signals:
+Q_SIGNALS:
     void startTransfer();
     void transfer(qint64 bytesTransferred, const QByteArray& text);
     void endTransfer();

@@ -37,14 +37,14 @@ void CListeningSocket::accept() {
         return;
     QTcpSocket* socket = m_server->nextPendingConnection();
     if (!socket) {
-        emit error(311, QStringLiteral("Failed to accept new socket."));
+        Q_EMIT error(311, QStringLiteral("Failed to accept new socket."));
         return;
     }
     // Someone other than the server must not be able to feed or take the transfer.
     if (!m_expectedPeer.isNull() && plain(socket->peerAddress()) != plain(m_expectedPeer)) {
         socket->abort();
         socket->deleteLater();
-        emit error(311, QStringLiteral("Failed to accept new socket."));
+        Q_EMIT error(311, QStringLiteral("Failed to accept new socket."));
         return;
     }
     closeListener();

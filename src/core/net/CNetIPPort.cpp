@@ -104,7 +104,7 @@ void CNetIPPort::onConnected() {
     m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 0);
     waiter().wake();
     connectionOpened();
-    emit connected(0, statusText(0));
+    Q_EMIT connected(0, statusText(0));
 }
 
 void CNetIPPort::onReadyRead() {
@@ -123,7 +123,7 @@ void CNetIPPort::onError(QAbstractSocket::SocketError error) {
         m_connectError = number;
         m_state = State::Closed;
         waiter().wake();
-        emit connected(number, statusText(number));
+        Q_EMIT connected(number, statusText(number));
         return;
     }
     if (m_state != State::Connected)
@@ -151,7 +151,7 @@ void CNetIPPort::handleClosed() {
         dataArrived(rest);
     waiter().wake();
     connectionClosed();
-    emit disconnected(m_closeError, statusText(m_closeError));
+    Q_EMIT disconnected(m_closeError, statusText(m_closeError));
 }
 
 int CNetIPPort::sendBytes(const QByteArray& bytes) {

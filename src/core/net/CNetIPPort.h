@@ -29,7 +29,7 @@ public:
     QHostAddress localAddress() const;
     QHostAddress peerAddress() const;
 
-signals:
+Q_SIGNALS:
     // OnConnected: 0 and "OK", or the socket error of a failed connect.
     void connected(int code, const QString& description);
     // OnDisconnected: 0 and "OK", or the error that ended the connection.

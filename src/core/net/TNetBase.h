@@ -15,7 +15,7 @@ public:
     bool RaiseErrors() const { return m_raiseErrors; }
     void setRaiseErrors(bool raise) { m_raiseErrors = raise; }
 
-signals:
+Q_SIGNALS:
     // OnError: problems found outside the command flow; these never raise.
     void error(int number, const QString& description);
 

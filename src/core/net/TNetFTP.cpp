@@ -38,12 +38,12 @@ void TNetFTP::wireEvents() {
         if (code == 0)
             note(QStringLiteral("Connected."));
         else
-            emit error(ConnectProblem, QStringLiteral("Failed to connect: ") + description);
+            Q_EMIT error(ConnectProblem, QStringLiteral("Failed to connect: ") + description);
     });
     connect(this, &TNetFTP::disconnected, this, [this](int code, const QString& description) {
         note(QStringLiteral("Disconnected."));
         if (code != 0)
-            emit error(ConnectProblem, QStringLiteral("Disconnected: ") + description);
+            Q_EMIT error(ConnectProblem, QStringLiteral("Disconnected: ") + description);
     });
     CDataInterface* data = m_data.get();
     connect(data, &CDataInterface::startTransfer, this, &TNetFTP::startTransfer);
@@ -269,7 +269,7 @@ bool TNetFTP::openPassive() {
     if (!LastReply().startsWith(QStringLiteral("227")) ||
         !FtpHostPort::parse(LastReply(), host, port)) {
         // Going on would send the command with no data connection and wait for ever.
-        emit error(CommandFailed, UnexpectedText);
+        Q_EMIT error(CommandFailed, UnexpectedText);
         setError(CommandFailed, UnexpectedText);
         return false;
     }
@@ -290,7 +290,7 @@ bool TNetFTP::sendCommand(const QString& command, const QString& argument) {
         setError(CommandLineBreak, QStringLiteral("A command holds a line break."));
         return false;
     }
-    emit firePITrail(CommandSent, line.left(255));
+    Q_EMIT firePITrail(CommandSent, line.left(255));
     if (const int err = sendBytes(line.toUtf8() + "\r\n")) {
         setLayerError(err);
         return false;
@@ -339,7 +339,7 @@ bool TNetFTP::readLine(QString& line, const StopCheck& stop) {
         return false;
     }
     line = QString::fromUtf8(bytes);
-    emit firePITrail(ReplyReceived, line);
+    Q_EMIT firePITrail(ReplyReceived, line);
     return true;
 }
 

@@ -78,7 +78,7 @@ public:
     void setCommand(const QString& line) { m_command = line; }
     void setWinsockLoaded(bool loaded) override;
 
-signals:
+Q_SIGNALS:
     // OnFirePITrail: direction (TrailDirection) and the line.
     void firePITrail(int direction, const QString& message);
     void startTransfer();
@@ -109,7 +109,7 @@ private:
     bool readReply(bool isAbort = false, const StopCheck& stop = {});
     bool readLine(QString& line, const StopCheck& stop);
     bool changeDirectory();
-    void note(const QString& text) { emit firePITrail(StatusNote, text); }
+    void note(const QString& text) { Q_EMIT firePITrail(StatusNote, text); }
     void wireEvents();
 
     TNetFTPActions m_action = ftpIdle;

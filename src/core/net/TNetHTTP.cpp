@@ -248,7 +248,7 @@ void TNetHTTP::handleLine(const QByteArray& bytes) {
         const qint64 length = header.value().trimmed().toLongLong(&ok);
         m_contentLength = ok && length >= 0 ? length : -1;
     }
-    emit this->header(header.field(), header.value());
+    Q_EMIT this->header(header.field(), header.value());
 }
 
 void TNetHTTP::handleStatusLine(const QString& line) {
@@ -272,7 +272,7 @@ void TNetHTTP::startBody() {
             return;
         }
     }
-    emit startTransfer();
+    Q_EMIT startTransfer();
 }
 
 void TNetHTTP::deliverBody(const QByteArray& chunk) {
@@ -283,14 +283,14 @@ void TNetHTTP::deliverBody(const QByteArray& chunk) {
         const int number = static_cast<int>(m_local->error());
         m_local.reset();
         m_localWriteFailed = true;
-        emit error(number, QStringLiteral("Error writing to LocalFile"));
+        Q_EMIT error(number, QStringLiteral("Error writing to LocalFile"));
     }
-    emit transfer(m_bodyBytes, chunk);
+    Q_EMIT transfer(m_bodyBytes, chunk);
 }
 
 void TNetHTTP::receiveError(int number) {
     m_recvError = number;
-    emit error(number, QStringLiteral("Winsock error in recv() "));
+    Q_EMIT error(number, QStringLiteral("Winsock error in recv() "));
 }
 
 void TNetHTTP::connectionClosed() {
@@ -301,7 +301,7 @@ void TNetHTTP::connectionClosed() {
             handleLine(rest);
     }
     closeLocalFile();
-    emit endTransfer();
+    Q_EMIT endTransfer();
 }
 
 void TNetHTTP::closeLocalFile() {
@@ -309,7 +309,7 @@ void TNetHTTP::closeLocalFile() {
         return;
     if (!m_local->flush()) {
         m_localWriteFailed = true;
-        emit error(static_cast<int>(m_local->error()),
+        Q_EMIT error(static_cast<int>(m_local->error()),
                    QStringLiteral("Error writing to LocalFile"));
     }
     m_local.reset();

@@ -69,7 +69,7 @@ public:
 
     static QString defaultUserAgent();
 
-signals:
+Q_SIGNALS:
     void header(const QString& field, const QString& value);
     void startTransfer();
     // bytesTransferred: running total of body bytes; text: this chunk.
