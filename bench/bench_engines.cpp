@@ -72,7 +72,7 @@ struct Loaded {
     FixedClock clock{QDateTime(QDate(2026, 12, 8), QTime(9, 0))};
     TGWide gwide{workspace().root()};
     Session session{gwide, prompter, clock};
-    Loaded() { gwide.LoadWorkspace(session); }
+    Loaded() { session.LoadWorkspace(); }
 };
 
 void BM_LoadEngineLists(benchmark::State& state) {

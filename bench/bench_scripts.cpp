@@ -131,9 +131,9 @@ void BM_EngineCheck2000Engines(benchmark::State& state) {
     FixedClock clock(QDateTime(QDate(2026, 3, 7), QTime(21, 5)));
     TGWide gwide(root);
     Session session(gwide, prompter, clock);
-    if (!gwide.LoadWorkspace(session))
+    if (!session.LoadWorkspace())
         std::abort();
-    const ExpansionContext context = ExpansionContext::ofSession(session);
+    const ExpansionContext context = session.expansionContext();
     for (auto _ : state) {
         const auto errors = ScriptChecker(*gwide.engBuild(), context).checkEngines();
         if (errors.size() != 100)

@@ -83,7 +83,7 @@ int CliApp::openWorkspace(const QString& executableDir) {
     m_prompter = std::make_unique<PrintingPrompter>(m_err);
     m_gwide = std::make_unique<TGWide>(located.programDir);
     m_session = std::make_unique<Session>(*m_gwide, *m_prompter, *m_clock);
-    if (!m_gwide->LoadWorkspace(*m_session))
+    if (!m_session->LoadWorkspace())
         return fail(QStringLiteral("Unable to initialize Shipkit!"));
     m_session->settings = Settings::read(m_gwide->paths().ProgramDir);
     // As the window's first showing does: the first application again, now that the engine

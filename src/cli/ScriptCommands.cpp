@@ -6,6 +6,7 @@
 #include "scripts/ExpansionContext.h"
 #include "scripts/MassChange.h"
 #include "scripts/ScriptChecker.h"
+#include "scripts/ScriptExpander.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 #include "submit/AppSiteList.h"
@@ -94,13 +95,13 @@ int ScriptCommands::expand() {
     if (!makeCurrent(*site))
         return fail(QStringLiteral("No site engine named \"%1\".").arg(*site));
     const bool live = !m_options.args.contains(QStringLiteral("--check"));
-    ExpansionContext context = ExpansionContext::ofSession(m_session);
+    ExpansionContext context = m_session.expansionContext();
     if (live)
         setRowLabels(*site, context.cat1Label, context.cat2Label);
-    TEngBuild& engines = *m_session.gwide().engBuild();
-    const QString expanded = engines.ExpandText(*text, live, context);
-    if (engines.ScriptError()) {
-        m_err << "Script Error! -> [" << engines.ErrorName() << "]" << Qt::endl;
+    ScriptExpander expander(context);
+    const QString expanded = expander.ExpandText(*text, live);
+    if (expander.ScriptError()) {
+        m_err << "Script Error! -> [" << expander.ErrorName() << "]" << Qt::endl;
         return CliApp::ExpansionFailed;
     }
     m_out << expanded;
@@ -112,7 +113,7 @@ int ScriptCommands::runCheck(const QString& site) {
     TEngBuild& engines = *m_session.gwide().engBuild();
     if (!site.isEmpty() && !makeCurrent(site))
         return fail(QStringLiteral("No site engine named \"%1\".").arg(site));
-    const ExpansionContext context = ExpansionContext::ofSession(m_session);
+    const ExpansionContext context = m_session.expansionContext();
     const std::vector<EngineCheckEntry> errors = ScriptChecker(engines, context).checkEngines();
     if (errors.empty()) {
         m_out << "No Errors found! :)\n";

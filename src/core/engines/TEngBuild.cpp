@@ -9,7 +9,6 @@
 #include "records/NameRules.h"
 #include "records/TIniFile.h"
 #include "records/TextHelpers.h"
-#include "scripts/ScriptExpander.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -165,20 +164,4 @@ QString TEngBuild::CategoryValue(const QString& line) {
 QString TEngBuild::CategoryDisplay(const QString& line) {
     const qsizetype at = line.indexOf(kMarker);
     return (at >= 0 && at + kMarker.size() < line.size()) ? line.mid(at + kMarker.size()) : line;
-}
-
-QString TEngBuild::ExpandText(const QString& text, bool live, const ExpansionContext& context) {
-    ScriptExpander expander(context);
-    QString result = expander.ExpandText(text, live);
-    m_scriptError = expander.ScriptError();
-    m_errorName = expander.ErrorName();
-    return result;
-}
-
-QString TEngBuild::LookupVariable(const QString& name, bool live, const ExpansionContext& context) {
-    ScriptExpander expander(context);
-    QString value = expander.LookupVariable(name, live);
-    m_scriptError = expander.ScriptError();
-    m_errorName = expander.ErrorName();
-    return value;
 }

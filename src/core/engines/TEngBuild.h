@@ -6,7 +6,6 @@
 
 class Prompter;
 class TIniSites;
-struct ExpansionContext;
 struct Workspace;
 
 // Owns the site engines: the built-in, user and combined lists, the current engine and
@@ -42,12 +41,6 @@ public:
     static QString CategoryValue(const QString& line);
     static QString CategoryDisplay(const QString& line);
 
-    // Script expansion in the given context; the outcome stays readable until the next call.
-    QString ExpandText(const QString& text, bool live, const ExpansionContext& context);
-    QString LookupVariable(const QString& name, bool live, const ExpansionContext& context);
-    bool ScriptError() const { return m_scriptError; }
-    const QString& ErrorName() const { return m_errorName; }
-
 private:
     void insertSorted(QStringList& list, const QString& name) const;
 
@@ -58,6 +51,4 @@ private:
     QStringList m_engines;
     int m_selected = -1;
     SiteEngine m_current;
-    bool m_scriptError = false;
-    QString m_errorName;
 };

@@ -1,8 +1,5 @@
 #include "records/NameRules.h"
 
-#include "base/Prompter.h"
-#include "records/TextHelpers.h"
-
 namespace NameRules {
 
 QString fileNameProblem(const QString& name) {
@@ -18,28 +15,6 @@ QString fileNameProblem(const QString& name) {
                                   "another name.");
     }
     return QString();
-}
-
-std::optional<QString> askNewName(Prompter& prompter, const NewNameTexts& texts,
-                                  const QStringList& existing) {
-    for (;;) {
-        const auto typed = prompter.askName(texts.caption, QString());
-        if (!typed || typed->isEmpty())
-            return std::nullopt;
-        QString name = *typed;
-        QString title = texts.duplicateTitle;
-        QString problem = texts.duplicateText;
-        if (!existing.contains(name)) {
-            if (TextHelpers::StripLeadingSpaces(name).isEmpty())
-                return std::nullopt;
-            title = texts.invalidTitle;
-            problem = fileNameProblem(name);
-            if (problem.isEmpty())
-                return name;
-        }
-        prompter.beep(Prompter::Sound::Information);
-        prompter.errorBox(title, problem, QString());
-    }
 }
 
 } // namespace NameRules

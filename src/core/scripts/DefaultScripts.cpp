@@ -1,7 +1,7 @@
 #include "scripts/DefaultScripts.h"
 
 #include "base/Workspace.h"
-#include "engines/SiteBuilderCommands.h"
+#include "commands/SiteBuilderCommands.h"
 #include "records/ListFile.h"
 
 #include <QFileInfo>
@@ -11,7 +11,16 @@ bool DefaultScripts::hasDefault(SiteEngine::Script script) {
 }
 
 QString DefaultScripts::fileName(SiteEngine::Script script) {
-    return SiteBuilderCommands::defaultScriptFile(script);
+    switch (script) {
+    case SiteEngine::FtpNew:
+        return QStringLiteral("FTP_DEF_SCRIPT.SCP");
+    case SiteEngine::EmailNew:
+        return QStringLiteral("EMAIL_DEF_SCRIPT_NEW.SCP");
+    case SiteEngine::EmailUpdate:
+        return QStringLiteral("EMAIL_DEF_SCRIPT_UPDATE.SCP");
+    default:
+        return QString();
+    }
 }
 
 QString DefaultScripts::heading(SiteEngine::Script script) {

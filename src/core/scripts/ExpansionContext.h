@@ -5,7 +5,6 @@
 struct ApplicationRecord;
 class Clock;
 class Prompter;
-class Session;
 struct CompanyRecord;
 struct SiteEngine;
 
@@ -21,7 +20,4 @@ struct ExpansionContext {
     // The labels of the site-list row being posted ("N/A", "NOT SET!" or a label); live mode.
     QString cat1Label;
     QString cat2Label;
-
-    // The session's current company and application and the engine current in TEngBuild.
-    static ExpansionContext ofSession(const Session& session);
 };

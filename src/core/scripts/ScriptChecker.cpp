@@ -2,6 +2,7 @@
 
 #include "engines/TEngBuild.h"
 #include "records/ListFile.h"
+#include "scripts/ScriptExpander.h"
 
 #include <QFileInfo>
 
@@ -9,9 +10,10 @@ ScriptChecker::ScriptChecker(TEngBuild& engines, const ExpansionContext& context
     : m_engines(engines), m_context(context) {}
 
 QString ScriptChecker::testScript(const QString& text) {
-    const QString expanded = m_engines.ExpandText(text, false, m_context);
-    if (m_engines.ScriptError())
-        return QStringLiteral("Script Error! -> [") + m_engines.ErrorName() + u']';
+    ScriptExpander expander(m_context);
+    const QString expanded = expander.ExpandText(text, false);
+    if (expander.ScriptError())
+        return QStringLiteral("Script Error! -> [") + expander.ErrorName() + u']';
     return expanded;
 }
 
@@ -22,9 +24,10 @@ std::vector<EngineCheckEntry> ScriptChecker::checkEngines() {
             const QString path = m_engines.scriptPath(site, static_cast<SiteEngine::Script>(s));
             if (!QFileInfo::exists(path))
                 continue;
-            m_engines.ExpandText(loadScript(path), false, m_context);
-            if (m_engines.ScriptError())
-                errors.push_back(EngineCheckEntry::of(site, m_engines.ErrorName(), path));
+            ScriptExpander expander(m_context);
+            expander.ExpandText(loadScript(path), false);
+            if (expander.ScriptError())
+                errors.push_back(EngineCheckEntry::of(site, expander.ErrorName(), path));
         }
     }
     return errors;

@@ -1,6 +1,7 @@
 #include "shell/Session.h"
 
 #include "base/BusyCursor.h"
+#include "engines/TEngBuild.h"
 #include "records/ListFile.h"
 #include "records/LongDate.h"
 #include "records/TIniFile.h"
@@ -18,7 +19,40 @@ bool lessIgnoringCase(const QString& a, const QString& b) {
 } // namespace
 
 Session::Session(TGWide& gwide, Prompter& prompter, Clock& clock, QObject* parent)
-    : QObject(parent), m_gwide(gwide), m_prompter(prompter), m_clock(clock) {}
+    : QObject(parent), m_gwide(gwide), m_prompter(prompter), m_clock(clock),
+      m_siteList(gwide.paths(), m_app) {}
+
+bool Session::LoadWorkspace() {
+    try {
+        if (const auto companies = m_gwide.LoadWorkspace()) {
+            setCompanyList(*companies);
+            selectCompany(0);
+        }
+        if (!m_companies.isEmpty())
+            if (const auto apps = m_gwide.LoadAppList(companyText()))
+                setAppList(*apps);
+        if (!m_apps.isEmpty())
+            selectApp(0);
+        m_gwide.LoadEngineLists();
+        Q_EMIT engineListChanged();
+    } catch (const std::exception& e) {
+        m_loadError = QString::fromUtf8(e.what());
+        return false;
+    }
+    m_loadError.clear();
+    return true;
+}
+
+ExpansionContext Session::expansionContext() const {
+    ExpansionContext context;
+    context.company = &m_company;
+    context.app = &m_app;
+    context.appName = appText();
+    context.engine = &m_gwide.engBuild()->current();
+    context.clock = &m_clock;
+    context.prompter = &m_prompter;
+    return context;
+}
 
 QString Session::companyText() const {
     return m_companyIndex >= 0 ? m_companies.at(m_companyIndex) : QString();
@@ -45,8 +79,7 @@ void Session::chooseCompany(int index) {
 }
 
 void Session::reloadAppList() {
-    setAppList({});
-    m_gwide.LoadAppList(*this);
+    setAppList(m_gwide.LoadAppList(companyText()).value_or(QStringList()));
     selectApp(m_apps.isEmpty() ? -1 : 0);
 }
 
@@ -175,7 +208,7 @@ void Session::AppNameChange() {
 }
 
 void Session::rebuildSiteList() {
-    m_siteList.LoadSiteList();
+    m_siteList.LoadSiteList(*m_gwide.engBuild(), appText());
     Q_EMIT siteListLoaded();
 }
 

@@ -2,6 +2,7 @@
 
 #include "records/ApplicationRecord.h"
 #include "records/CompanyRecord.h"
+#include "scripts/ExpansionContext.h"
 #include "shell/Settings.h"
 #include "submit/AppSiteList.h"
 
@@ -73,6 +74,20 @@ public:
     const AppSiteList& siteList() const { return m_siteList; }
     void rebuildSiteList();
 
+    // The start-up load: folders, engine objects and the lists; false when it failed (the reason
+    // then in loadError()).
+    bool LoadWorkspace();
+    const QString& loadError() const { return m_loadError; }
+
+    // What an expansion reads now: the current company, application and engine, edits included.
+    ExpansionContext expansionContext() const;
+
+    // A command changed what these signals announce; the session tells the pages.
+    void appReplaced() { Q_EMIT appLoaded(); }
+    void engineReplaced() { Q_EMIT engineLoaded(); }
+    void engineListReplaced() { Q_EMIT engineListChanged(); }
+    void requestPage(Page page) { Q_EMIT pageRequested(page); }
+
     Settings settings;
     bool CompanyUnsaved = false;
     bool AppUnsaved = false;
@@ -113,5 +128,6 @@ private:
     int m_appIndex = -1;
     ApplicationRecord m_app;
     QString m_longDate;
-    AppSiteList m_siteList{*this};
+    AppSiteList m_siteList;
+    QString m_loadError;
 };

@@ -1,9 +1,9 @@
 #include "shell/TGWide.h"
 
+#include "base/ShipkitError.h"
 #include "engines/TEngBuild.h"
 #include "engines/TIniSites.h"
 #include "records/ListFile.h"
-#include "shell/Session.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,7 +29,8 @@ bool TGWide::CreateEngineObjects() {
         m_iniSites = std::make_unique<TIniSites>(m_paths.SitesDir);
         m_engBuild = std::make_unique<TEngBuild>(m_paths, *m_iniSites);
         return true;
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        m_createError = QString::fromUtf8(e.what());
         return false;
     }
 }
@@ -38,42 +39,28 @@ QString TGWide::appListPath(const QString& company) const {
     return m_paths.DataDir + company + QStringLiteral(" Apps.dat");
 }
 
-bool TGWide::LoadAppList(Session& session) const {
-    const QString company = session.companyText();
+std::optional<QStringList> TGWide::LoadAppList(const QString& company) const {
     if (company.isEmpty() || !QFileInfo::exists(appListPath(company)))
-        return false;
-    session.setAppList(LoadList(appListPath(company)));
-    return true;
+        return std::nullopt;
+    return LoadList(appListPath(company));
 }
 
-void TGWide::SaveAppList(const Session& session) const {
-    const QString company = session.companyText();
+void TGWide::SaveAppList(const QString& company, const QStringList& apps) const {
     if (!company.isEmpty())
-        SaveList(session.apps(), appListPath(company));
+        SaveList(apps, appListPath(company));
 }
 
-void TGWide::loadCompanies(Session& session) const {
-    const QString list = m_paths.CompaniesDir + QStringLiteral("companies.dat");
-    if (!QFileInfo::exists(list))
-        return;
-    session.setCompanyList(LoadList(list));
-    session.selectCompany(0);
-}
-
-bool TGWide::LoadWorkspace(Session& session) {
+std::optional<QStringList> TGWide::LoadWorkspace() {
     MakeFolders();
     if (!CreateEngineObjects())
-        return false;
-    try {
-        loadCompanies(session);
-        if (!session.companies().isEmpty())
-            LoadAppList(session);
-        if (!session.apps().isEmpty())
-            session.selectApp(0);
-        m_engBuild->LoadSiteLists();
-        Q_EMIT session.engineListChanged();
-    } catch (const std::exception&) {
-        return false;
-    }
-    return true;
+        throw ShipkitError(QStringLiteral("The site engines could not be set up: ") +
+                           m_createError);
+    const QString companies = m_paths.CompaniesDir + QStringLiteral("companies.dat");
+    if (!QFileInfo::exists(companies))
+        return std::nullopt;
+    return LoadList(companies);
+}
+
+void TGWide::LoadEngineLists() {
+    m_engBuild->LoadSiteLists();
 }

@@ -2,13 +2,14 @@
 
 #include "base/Workspace.h"
 
+#include <QStringList>
 #include <memory>
+#include <optional>
 
-class Session;
 class TEngBuild;
 class TIniSites;
 
-// The workspace object: its paths, its folders, the engine objects, and loading it at start.
+// The workspace object: its paths, its folders, the engine objects, and the lists read at start.
 class TGWide {
 public:
     explicit TGWide(const QString& programDir);
@@ -24,18 +25,21 @@ public:
     void MakeFolders() const;
     // Creates the engine objects unless they exist; false when that fails.
     bool CreateEngineObjects();
-    // The start-up load: folders, engine objects, companies, applications, engine list.
-    bool LoadWorkspace(Session& session);
+    // The start-up load: folders, engine objects and the company list (nullopt without a list
+    // file). Raises ShipkitError with the reason when it fails.
+    std::optional<QStringList> LoadWorkspace();
+    // The engine lists, read after the first application was shown.
+    void LoadEngineLists();
 
-    // The company's application list file into the session's selector; false when none.
-    bool LoadAppList(Session& session) const;
-    void SaveAppList(const Session& session) const;
+    // The company's application list; nullopt when the company has no list file.
+    std::optional<QStringList> LoadAppList(const QString& company) const;
+    // Raises ShipkitError with the reason when the file cannot be written.
+    void SaveAppList(const QString& company, const QStringList& apps) const;
     QString appListPath(const QString& company) const;
 
 private:
-    void loadCompanies(Session& session) const;
-
     Workspace m_paths;
     std::unique_ptr<TIniSites> m_iniSites;
     std::unique_ptr<TEngBuild> m_engBuild;
+    QString m_createError;
 };

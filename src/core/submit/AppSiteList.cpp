@@ -1,14 +1,11 @@
 #include "submit/AppSiteList.h"
 
-#include "base/BusyCursor.h"
-#include "base/Clock.h"
-#include "base/Prompter.h"
+#include "base/Workspace.h"
 #include "engines/SiteEngine.h"
 #include "engines/TEngBuild.h"
+#include "records/ApplicationRecord.h"
 #include "records/IniSnapshot.h"
 #include "records/ListFile.h"
-#include "shell/Session.h"
-#include "shell/TGWide.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -33,8 +30,9 @@ QString field(const QStringList& fields, int n) {
 
 } // namespace
 
-AppSiteEntry AppSiteList::entryFor(const QString& site, bool& exists) const {
-    const IniSnapshot ini(m_session.gwide().engBuild()->settingsPath(site));
+AppSiteEntry AppSiteList::entryFor(const TEngBuild& engines, const QString& site,
+                                   bool& exists) const {
+    const IniSnapshot ini(engines.settingsPath(site));
     exists = ini.exists();
     const char* s = SiteEngine::Section;
     AppSiteEntry e;
@@ -60,7 +58,7 @@ AppSiteEntry AppSiteList::entryFor(const QString& site, bool& exists) const {
 }
 
 QString AppSiteList::path(const QString& application) const {
-    return m_session.gwide().paths().DataDir + application + QStringLiteral("_SITES.dat");
+    return m_workspace.DataDir + application + QStringLiteral("_SITES.dat");
 }
 
 void AppSiteList::merge(const QStringList& fields) {
@@ -78,16 +76,15 @@ void AppSiteList::merge(const QStringList& fields) {
     }
 }
 
-void AppSiteList::LoadSiteList() {
+void AppSiteList::LoadSiteList(const TEngBuild& engines, const QString& application) {
     m_rows.clear();
     m_selected = -1;
-    for (const QString& site : m_session.gwide().engBuild()->engineList()) {
+    for (const QString& site : engines.engineList()) {
         bool exists = false;
-        AppSiteEntry entry = entryFor(site, exists);
+        AppSiteEntry entry = entryFor(engines, site, exists);
         if (exists)
             m_rows.push_back(std::move(entry));
     }
-    const QString application = m_session.appText();
     const QString file = path(application);
     if (!application.isEmpty() && QFileInfo::exists(file))
         for (const QString& line : LoadList(file))
@@ -118,8 +115,8 @@ bool AppSiteList::IsSiteCompatible(int row) const {
     const qsizetype space = type.indexOf(u' ');
     const QString kind = space < 0 ? type : type.left(space);
     const QString system = space < 0 ? QString() : type.mid(space + 1, 10);
-    const QString platform = m_session.app().value(QStringLiteral("PLATFORM"));
-    const QString status = m_session.app().value(QStringLiteral("STATUS"));
+    const QString platform = m_app.value(QStringLiteral("PLATFORM"));
+    const QString status = m_app.value(QStringLiteral("STATUS"));
     if (system != QLatin1String("16-32")) {
         const bool win31 = platform == QLatin1String("Windows 3.1");
         if ((win31 && system == QLatin1String("32")) || (!win31 && system == QLatin1String("16")))
@@ -173,41 +170,23 @@ void AppSiteList::setSubmit(const QString& kind) {
         row->submit = kind;
 }
 
-void AppSiteList::setCategory(int list, const QString& label) {
-    if (AppSiteEntry* row = current(); row && !label.isEmpty()) {
-        (list == 1 ? row->cat1 : row->cat2) = label;
-        m_session.SiteListChanged = true;
-    }
+bool AppSiteList::setCategory(int list, const QString& label) {
+    AppSiteEntry* row = current();
+    if (!row || label.isEmpty())
+        return false;
+    (list == 1 ? row->cat1 : row->cat2) = label;
+    return true;
 }
 
 bool AppSiteList::setPost(bool on) {
     AppSiteEntry* row = current();
-    if (!row)
+    if (!row || (on && !IsSiteCompatible(m_selected)))
         return false;
-    if (on && !IsSiteCompatible(m_selected)) {
-        m_session.prompter().beep(Prompter::Sound::Default);
-        m_session.prompter().errorDialog(QStringLiteral(
-            "Cannot change post to yes. Applications \"Platform\" or \"Status\" is not "
-            "compatable with engines settings!"));
-        return false;
-    }
     row->post = yesNo(on);
-    m_session.SiteListChanged = true;
     return true;
 }
 
-bool AppSiteList::GridAllBtnsClick(AllButton button) {
-    if (m_rows.empty())
-        return false;
-    static const char* const texts[] = {"change all to \"New\"?", "change all to \"Update\"?",
-                                        "change all to \"Post\"?", "change all to \"No Post\"?"};
-    Prompter& prompter = m_session.prompter();
-    prompter.beep(Prompter::Sound::Information);
-    if (prompter.confirm(QStringLiteral("Sure you want to ") +
-                             QLatin1String(texts[static_cast<int>(button)]),
-                         Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
-        return false;
-    BusyCursor busy(prompter);
+void AppSiteList::applyToAll(AllButton button) {
     for (int r = 0; r < static_cast<int>(m_rows.size()); ++r) {
         AppSiteEntry& row = m_rows[r];
         switch (button) {
@@ -226,8 +205,6 @@ bool AppSiteList::GridAllBtnsClick(AllButton button) {
             break;
         }
     }
-    m_session.SiteListChanged = true;
-    return true;
 }
 
 QStringList AppSiteList::popupCaptions() const {
@@ -242,34 +219,22 @@ QStringList AppSiteList::popupCaptions() const {
                                                   : QStringLiteral("Set Last Post Date To NOW")};
 }
 
-void AppSiteList::popupTogglePost() {
-    if (const AppSiteEntry* row = selectedRow()) {
-        BusyCursor busy(m_session.prompter());
-        setPost(row->post != kYes);
-        m_session.SiteListChanged = true;
-    }
-}
-
-void AppSiteList::popupToggleKind() {
-    if (AppSiteEntry* row = current()) {
+void AppSiteList::toggleKind() {
+    if (AppSiteEntry* row = current())
         row->submit =
             row->submit != QLatin1String("New") ? QStringLiteral("New") : QStringLiteral("Update");
-        m_session.SiteListChanged = true;
-    }
 }
 
-void AppSiteList::popupTogglePostDate() {
-    if (AppSiteEntry* row = current()) {
-        row->lastPost =
-            row->lastPost != QLatin1String("Unknown")
-                ? QStringLiteral("Unknown")
-                : QLocale::system().toString(m_session.clock().now().date(), QLocale::ShortFormat);
-        m_session.SiteListChanged = true;
-    }
+void AppSiteList::togglePostDate(const QDate& today) {
+    if (AppSiteEntry* row = current())
+        row->lastPost = row->lastPost != QLatin1String("Unknown")
+                            ? QStringLiteral("Unknown")
+                            : QLocale::system().toString(today, QLocale::ShortFormat);
 }
 
-QStringList AppSiteList::categoryLabels(const QString& site, int list) const {
-    const QString file = m_session.gwide().engBuild()->categoryPath(site, list);
+QStringList AppSiteList::categoryLabels(const TEngBuild& engines, const QString& site,
+                                        int list) const {
+    const QString file = engines.categoryPath(site, list);
     QStringList labels;
     if (!QFileInfo::exists(file))
         return labels;

@@ -5,10 +5,14 @@
 #include <QStringList>
 #include <vector>
 
-class Session;
+class QDate;
+class TEngBuild;
+struct ApplicationRecord;
+struct Workspace;
 
 // The current application's list of every site engine: built from the engines, merged with
 // the stored "<application>_SITES.dat", checked against the application, saved back.
+// It asks nothing and tracks no changes: the site-list commands do.
 class AppSiteList {
 public:
     static const QChar Separator; // "±"
@@ -18,7 +22,9 @@ public:
     };
     enum class AllButton { ToNew, ToUpdate, ToPost, ToNoPost };
 
-    explicit AppSiteList(Session& session) : m_session(session) {}
+    // app: the application as it is edited now; its platform and status decide compatibility.
+    AppSiteList(const Workspace& workspace, const ApplicationRecord& app)
+        : m_workspace(workspace), m_app(app) {}
 
     const std::vector<AppSiteEntry>& rows() const { return m_rows; }
     int selected() const { return m_selected; }
@@ -27,36 +33,37 @@ public:
     void selectUp();
     void selectDown();
 
-    void LoadSiteList();
+    // Rebuilds the rows from the engines and the application's stored list, and saves it.
+    void LoadSiteList(const TEngBuild& engines, const QString& application);
     void SaveSiteList(const QString& application) const;
     QString path(const QString& application) const;
     bool IsSiteCompatible(int row) const;
     Counts CountSitesToPost() const;
 
-    // The detail panel's edits of the selected row.
+    // The edits of the selected row; setCategory is false when nothing was set.
     void setSubmit(const QString& kind);
-    void setCategory(int list, const QString& label);
-    // False (after the message) when the site cannot take the application.
+    bool setCategory(int list, const QString& label);
+    // False when the site cannot take the application (then nothing changes).
     bool setPost(bool on);
-    // The four all-buttons, after their confirmation; false when nothing was asked or the
-    // user said No.
-    bool GridAllBtnsClick(AllButton button);
+    // One of the four all-buttons over every row.
+    void applyToAll(AllButton button);
 
-    // The pop-up's commands and the captions it shows for the selected row.
+    // The pop-up's captions for the selected row, and its toggles.
     QStringList popupCaptions() const;
-    void popupTogglePost();
-    void popupToggleKind();
-    void popupTogglePostDate();
+    void toggleKind();
+    // "Unknown" and today's date in turn.
+    void togglePostDate(const QDate& today);
 
     // The display texts of a site's category file; empty when the file is missing.
-    QStringList categoryLabels(const QString& site, int list) const;
+    QStringList categoryLabels(const TEngBuild& engines, const QString& site, int list) const;
 
 private:
-    AppSiteEntry entryFor(const QString& site, bool& exists) const;
+    AppSiteEntry entryFor(const TEngBuild& engines, const QString& site, bool& exists) const;
     void merge(const QStringList& fields);
     AppSiteEntry* current();
 
-    Session& m_session;
+    const Workspace& m_workspace;
+    const ApplicationRecord& m_app;
     std::vector<AppSiteEntry> m_rows;
     int m_selected = -1;
 };

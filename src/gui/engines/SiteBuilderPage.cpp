@@ -1,6 +1,6 @@
 #include "gui/engines/SiteBuilderPage.h"
 
-#include "engines/SiteBuilderCommands.h"
+#include "commands/SiteBuilderCommands.h"
 #include "engines/TEngBuild.h"
 #include "gui/controls/CompactLayouts.h"
 #include "gui/engines/SiteBuilderPanel.h"

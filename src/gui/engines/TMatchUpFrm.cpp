@@ -1,8 +1,8 @@
 #include "gui/engines/TMatchUpFrm.h"
 
 #include "base/BusyCursor.h"
+#include "commands/SiteBuilderCommands.h"
 #include "engines/MatchUp.h"
-#include "engines/SiteBuilderCommands.h"
 #include "engines/TEngBuild.h"
 #include "gui/controls/CompactLayouts.h"
 #include "records/TIniFile.h"

@@ -1,7 +1,7 @@
 #include "gui/records/AppCommandButtons.h"
 
+#include "commands/ApplicationCommands.h"
 #include "gui/controls/CompactLayouts.h"
-#include "records/ApplicationCommands.h"
 
 #include <QPushButton>
 

@@ -1,10 +1,10 @@
 #include "gui/records/AppGeneralPage.h"
 
+#include "commands/ApplicationCommands.h"
 #include "gui/controls/CompactLayouts.h"
 #include "gui/controls/KeyFilter.h"
 #include "gui/records/AppCommandButtons.h"
 #include "gui/records/AppFieldBinder.h"
-#include "records/ApplicationCommands.h"
 #include "shell/Session.h"
 
 #include <QComboBox>

@@ -122,7 +122,7 @@ void TEngineCheckFrm::BeginCheckingClick() {
     std::vector<EngineCheckEntry> errors;
     {
         BusyCursor busy(m_session.prompter());
-        const ExpansionContext context = ExpansionContext::ofSession(m_session);
+        const ExpansionContext context = m_session.expansionContext();
         errors = ScriptChecker(*m_session.gwide().engBuild(), context).checkEngines();
         for (const EngineCheckEntry& e : errors)
             m_list->addTopLevelItem(new QTreeWidgetItem(QStringList{e.site, e.error, e.path}));

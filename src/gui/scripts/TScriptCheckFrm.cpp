@@ -39,7 +39,7 @@ QString TScriptCheckFrm::resultText() const {
 TScriptCheckFrm* TScriptCheckFrm::make(Session& session, SiteEngine::Script script,
                                        QWidget* parent) {
     TEngBuild& engines = *session.gwide().engBuild();
-    const ExpansionContext context = ExpansionContext::ofSession(session);
+    const ExpansionContext context = session.expansionContext();
     const QString result =
         ScriptChecker(engines, context).testScript(engines.current().scripts[script]);
     return new TScriptCheckFrm(result, parent);

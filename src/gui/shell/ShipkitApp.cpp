@@ -26,7 +26,7 @@ bool ShipkitApp::start() {
         m_initOk = false;
     }
     if (m_initOk)
-        m_initOk = m_gwide.LoadWorkspace(m_session);
+        m_initOk = m_session.LoadWorkspace();
     splash->waitForMinimum();
     if (!m_initOk) {
         delete splash;

@@ -41,7 +41,8 @@ static void initResources() {
 TMainFrm::TMainFrm(Session& session, QtPrompter& prompter, QWidget* parent)
     : QMainWindow(parent), m_session(session), m_prompter(prompter), m_companyCommands(session),
       m_appCommands(session, m_companyCommands), m_siteBuilderCommands(session),
-      m_closeQuestions(session, m_companyCommands, m_appCommands, m_siteBuilderCommands) {
+      m_siteListCommands(session), m_closeQuestions(session, m_companyCommands, m_appCommands,
+                                                    m_siteBuilderCommands, m_siteListCommands) {
     initResources();
     setObjectName(QStringLiteral("TMainFrm"));
     setWindowTitle(QStringLiteral("Shipkit 2.04"));
@@ -61,7 +62,7 @@ void TMainFrm::buildPages() {
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_companyPage = new CompanyPage(m_session, m_pages);
     m_submitPage = new SubmitPage(m_pages);
-    m_sitesPage = new SitesPage(m_session, m_siteBuilderCommands, m_pages);
+    m_sitesPage = new SitesPage(m_session, m_siteBuilderCommands, m_siteListCommands, m_pages);
     m_pages->addTab(m_companyPage, QStringLiteral("Company Info"));
     m_pages->addTab(new AppInfoPage(m_session, m_appCommands, m_pages), QStringLiteral("App Info"));
     m_pages->addTab(m_sitesPage, QStringLiteral("Sites"));

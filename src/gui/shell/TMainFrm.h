@@ -1,9 +1,10 @@
 #pragma once
 
-#include "engines/SiteBuilderCommands.h"
-#include "records/ApplicationCommands.h"
-#include "records/CompanyCommands.h"
-#include "shell/CloseQuestions.h"
+#include "commands/ApplicationCommands.h"
+#include "commands/CloseQuestions.h"
+#include "commands/CompanyCommands.h"
+#include "commands/SiteBuilderCommands.h"
+#include "commands/SiteListCommands.h"
 #include "shell/Session.h"
 
 #include <QMainWindow>
@@ -83,6 +84,7 @@ private:
     CompanyCommands m_companyCommands;
     ApplicationCommands m_appCommands;
     SiteBuilderCommands m_siteBuilderCommands;
+    SiteListCommands m_siteListCommands;
     CloseQuestions m_closeQuestions;
     QTabWidget* m_pages = nullptr;
     CompanyPage* m_companyPage = nullptr;

@@ -1,7 +1,8 @@
 #include "gui/submit/SitesPage.h"
 
 #include "base/BusyCursor.h"
-#include "engines/SiteBuilderCommands.h"
+#include "commands/SiteBuilderCommands.h"
+#include "commands/SiteListCommands.h"
 #include "gui/controls/KeyFilter.h"
 #include "gui/shell/Browser.h"
 #include "gui/submit/SiteGrid.h"
@@ -37,8 +38,9 @@ void paint(QComboBox* combo, bool enabled) {
 
 } // namespace
 
-SitesPage::SitesPage(Session& session, SiteBuilderCommands& builder, QWidget* parent)
-    : QWidget(parent), m_session(session), m_builder(builder) {
+SitesPage::SitesPage(Session& session, SiteBuilderCommands& builder, SiteListCommands& commands,
+                     QWidget* parent)
+    : QWidget(parent), m_session(session), m_builder(builder), m_commands(commands) {
     setObjectName(QStringLiteral("SitesSheet"));
     m_grid = new SiteGrid(this);
     auto* layout = new QVBoxLayout(this);
@@ -90,17 +92,15 @@ QWidget* SitesPage::buildPanel() {
         paint(combo, false);
     }
     connect(m_new, &QRadioButton::clicked, this, [this] {
-        m_session.siteList().setSubmit(QStringLiteral("New"));
-        m_session.SiteListChanged = true;
+        m_commands.setSubmit(QStringLiteral("New"));
         refreshSelectedRow();
     });
     connect(m_update, &QRadioButton::clicked, this, [this] {
-        m_session.siteList().setSubmit(QStringLiteral("Update"));
-        m_session.SiteListChanged = true;
+        m_commands.setSubmit(QStringLiteral("Update"));
         refreshSelectedRow();
     });
     connect(m_post, &QCheckBox::clicked, this, [this](bool on) {
-        if (!m_session.siteList().setPost(on)) {
+        if (!m_commands.setPost(on)) {
             const QSignalBlocker block(m_post);
             m_post->setChecked(false);
         }
@@ -108,11 +108,11 @@ QWidget* SitesPage::buildPanel() {
         refreshSelectedRow();
     });
     connect(m_cat1, &QComboBox::activated, this, [this] {
-        m_session.siteList().setCategory(1, m_cat1->currentText());
+        m_commands.setCategory(1, m_cat1->currentText());
         refreshSelectedRow();
     });
     connect(m_cat2, &QComboBox::activated, this, [this] {
-        m_session.siteList().setCategory(2, m_cat2->currentText());
+        m_commands.setCategory(2, m_cat2->currentText());
         refreshSelectedRow();
     });
     return panel;
@@ -156,11 +156,7 @@ QWidget* SitesPage::buildButtons() {
         m_grid->selectRow(m_session.siteList().selected());
         ShowSiteEntry();
     });
-    connect(save, &QPushButton::clicked, this, [this] {
-        BusyCursor busy(m_session.prompter());
-        m_session.siteList().SaveSiteList(m_session.appText());
-        m_session.SiteListChanged = false;
-    });
+    connect(save, &QPushButton::clicked, this, [this] { m_commands.AppSiteChangeBtnClick(); });
     connect(url, &QPushButton::clicked, this, &SitesPage::goToUrl);
     connect(m_gridLines, &QCheckBox::clicked, this, [this](bool on) {
         m_session.settings.UseGridLines = on;
@@ -172,30 +168,29 @@ QWidget* SitesPage::buildButtons() {
 
 void SitesPage::buildPopup() {
     m_popup = named(new QMenu(this), "SiteGridPopupMenu");
-    AppSiteList& list = m_session.siteList();
     connect(named(m_popup->addAction(QString()), "SG_PopUp_ToPost"), &QAction::triggered, this,
-            [this, &list] {
-                list.popupTogglePost();
+            [this] {
+                m_commands.popupTogglePost();
                 refreshCounts();
                 ShowSiteEntry();
                 refreshSelectedRow();
             });
     connect(named(m_popup->addAction(QString()), "SG_PopUp_AsPost"), &QAction::triggered, this,
-            [this, &list] {
-                list.popupToggleKind();
+            [this] {
+                m_commands.popupToggleKind();
                 ShowSiteEntry();
                 refreshSelectedRow();
             });
     connect(named(m_popup->addAction(QString()), "SG_PopUp_ChangePostDate"), &QAction::triggered,
-            this, [this, &list] {
-                list.popupTogglePostDate();
+            this, [this] {
+                m_commands.popupTogglePostDate();
                 refreshSelectedRow();
             });
     m_popup->addSeparator();
     connect(named(m_popup->addAction(QStringLiteral("View in Site Builder")),
                   "SG_PopUp_GoToSiteBuilder"),
-            &QAction::triggered, this, [this, &list] {
-                if (const AppSiteEntry* row = list.selectedRow())
+            &QAction::triggered, this, [this] {
+                if (const AppSiteEntry* row = m_session.siteList().selectedRow())
                     Q_EMIT viewInSiteBuilder(row->site);
             });
     connect(named(m_popup->addAction(QStringLiteral("Go To Sites URL")), "SG_PopUp_GoToURL"),
@@ -229,7 +224,7 @@ void SitesPage::showCategory(int list, QComboBox* combo, QLabel* label, const QS
     const AppSiteEntry* row = m_session.siteList().selectedRow();
     if (!row || stored == QLatin1String("N/A"))
         return;
-    const QStringList labels = m_session.siteList().categoryLabels(row->site, list);
+    const QStringList labels = m_commands.categoryLabels(row->site, list);
     if (labels.isEmpty())
         return;
     combo->addItems(labels);
@@ -284,7 +279,7 @@ void SitesPage::goToUrl() {
 
 void SitesPage::gridAll(int button) {
     const auto which = static_cast<AppSiteList::AllButton>(button);
-    if (m_session.siteList().GridAllBtnsClick(which)) {
+    if (m_commands.GridAllBtnsClick(which)) {
         m_grid->showRows(m_session.siteList().rows());
         m_grid->selectRow(m_session.siteList().selected());
         if (which == AppSiteList::AllButton::ToPost || which == AppSiteList::AllButton::ToNoPost)

@@ -10,13 +10,15 @@ class QPushButton;
 class QRadioButton;
 class Session;
 class SiteBuilderCommands;
+class SiteListCommands;
 class SiteGrid;
 
 // "Sites": the application's site grid and the selected site's detail panel.
 class SitesPage : public QWidget {
     Q_OBJECT
 public:
-    SitesPage(Session& session, SiteBuilderCommands& builder, QWidget* parent = nullptr);
+    SitesPage(Session& session, SiteBuilderCommands& builder, SiteListCommands& commands,
+              QWidget* parent = nullptr);
 
     SiteGrid* grid() const { return m_grid; }
     QMenu* popupMenu() const { return m_popup; }
@@ -44,6 +46,7 @@ private:
 
     Session& m_session;
     SiteBuilderCommands& m_builder;
+    SiteListCommands& m_commands;
     SiteGrid* m_grid = nullptr;
     QRadioButton* m_new = nullptr;
     QRadioButton* m_update = nullptr;

@@ -1,7 +1,7 @@
 #include "base/Clock.h"
 #include "base/ShipkitError.h"
+#include "commands/SiteBuilderCommands.h"
 #include "engines/MatchUp.h"
-#include "engines/SiteBuilderCommands.h"
 #include "engines/TEngBuild.h"
 #include "records/ListFile.h"
 #include "shell/Session.h"
@@ -24,7 +24,7 @@ protected:
     SiteBuilderCommands builder{session};
 
     TEngBuild& eng() { return *gwide.engBuild(); }
-    void load() { ASSERT_TRUE(gwide.LoadWorkspace(session)); }
+    void load() { ASSERT_TRUE(session.LoadWorkspace()); }
     void loadSite(const char* name, const QByteArray& settings) {
         ws.write(QString("sites/%1.ini").arg(name), settings);
         eng().LoadSiteEngine(name);

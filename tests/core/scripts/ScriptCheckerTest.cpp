@@ -25,13 +25,13 @@ protected:
     TEngBuild& eng() { return *gwide.engBuild(); }
     void load(const QByteArray& sites) {
         ws.write("sites/Sites.dat", sites);
-        ASSERT_TRUE(gwide.LoadWorkspace(session));
+        ASSERT_TRUE(session.LoadWorkspace());
     }
     QString script(const char* site, const char* suffix) {
         return ws.path(QString("sites/%1 %2.scp").arg(site, suffix));
     }
     std::vector<EngineCheckEntry> check() {
-        const ExpansionContext context = ExpansionContext::ofSession(session);
+        const ExpansionContext context = session.expansionContext();
         return ScriptChecker(eng(), context).checkEngines();
     }
 };
@@ -39,7 +39,7 @@ protected:
 TEST_F(ScriptCheckerTest, TestScriptShowsTheExpansionOrTheError) {
     load("");
     eng().current().name = "Shown";
-    const ExpansionContext context = ExpansionContext::ofSession(session);
+    const ExpansionContext context = session.expansionContext();
     ScriptChecker checker(eng(), context);
     EXPECT_EQ(checker.testScript("site=%SITENAME%"), "site=Shown");
     EXPECT_EQ(checker.testScript("c=%SITECAT1%"), "Script Error! -> [%UNKNOWN%]");

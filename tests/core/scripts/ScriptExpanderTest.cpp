@@ -348,24 +348,25 @@ TEST_F(ScriptExpanderTest, LabelFoundNowhereIsUsedItselfAfterTheMessage) {
     EXPECT_EQ(prompter.shown.size(), 1);
 }
 
-TEST_F(ScriptExpanderTest, TEngBuildKeepsTheLastOutcome) {
+TEST_F(ScriptExpanderTest, TheSessionsContextReadsUnsavedEditsAndKeepsTheLastOutcome) {
     TempWorkspace ws;
     ScriptedPrompter p;
     FixedClock c{QDateTime(QDate(2026, 1, 2), QTime(3, 4))};
     TGWide gwide(ws.dir());
     Session session(gwide, p, c);
-    ASSERT_TRUE(gwide.LoadWorkspace(session));
-    TEngBuild& eng = *gwide.engBuild();
-    eng.current().name = "Here";
+    ASSERT_TRUE(session.LoadWorkspace());
+    gwide.engBuild()->current().name = "Here";
     session.setAppValue("VERSION", "9.9"); // an unsaved edit
-    const ExpansionContext ctx = ExpansionContext::ofSession(session);
-    EXPECT_EQ(eng.ExpandText("%SITENAME% %APPVERSION% %CURDATE_YEAR%", true, ctx), "Here 9.9 2026");
+    const ExpansionContext context = session.expansionContext();
+    ScriptExpander eng(context);
+    EXPECT_EQ(eng.ExpandText("%SITENAME% %APPVERSION% %CURDATE_YEAR%", true), "Here 9.9 2026");
     EXPECT_FALSE(eng.ScriptError());
-    EXPECT_EQ(eng.ExpandText("%BAD%", false, ctx), "%BAD%");
+    EXPECT_EQ(eng.ExpandText("%BAD%", false), "%BAD%");
     EXPECT_TRUE(eng.ScriptError());
     EXPECT_EQ(eng.ErrorName(), "BAD");
-    EXPECT_EQ(eng.LookupVariable("APPVERSION", true, ctx), "9.9");
-    EXPECT_FALSE(eng.ScriptError());
+    ScriptExpander lookup(context);
+    EXPECT_EQ(lookup.LookupVariable("APPVERSION", true), "9.9");
+    EXPECT_FALSE(lookup.ScriptError());
 }
 
 } // namespace

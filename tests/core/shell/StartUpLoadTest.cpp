@@ -21,7 +21,7 @@ protected:
 };
 
 TEST_F(StartUpLoadTest, EmptyFolderGetsTheEightFoldersAndNoCompany) {
-    ASSERT_TRUE(gwide.LoadWorkspace(session));
+    ASSERT_TRUE(session.LoadWorkspace());
     for (const char* folder :
          {"data", "companies", "cat", "sites", "sites/updates", "files", "reports", "images"})
         EXPECT_TRUE(QFileInfo(ws.path(folder)).isDir()) << folder;
@@ -48,7 +48,7 @@ TEST_F(StartUpLoadTest, CompaniesAreSortedIgnoringCaseAndTheFirstIsLoaded) {
     ws.write("data/Second App.dat", "[APPINFO]\r\nVERSION=2.1\r\nDAY=4\r\nMONTH=07\r\nYEAR=98\r\n");
     ws.write("data/Second App.lds", "Line one\r\nLine two\r\n");
 
-    ASSERT_TRUE(gwide.LoadWorkspace(session));
+    ASSERT_TRUE(session.LoadWorkspace());
     EXPECT_EQ(session.companies(), (QStringList{"Alpha Works", "beta", "zeta Soft"}));
     EXPECT_EQ(session.companyText(), "Alpha Works");
     EXPECT_EQ(session.company()[CompanyRecord::CONTACT], "Ann");
@@ -65,7 +65,7 @@ TEST_F(StartUpLoadTest, CompaniesAreSortedIgnoringCaseAndTheFirstIsLoaded) {
 TEST_F(StartUpLoadTest, MissingCompanyRecordLeavesFieldsAndStillLoadsApps) {
     ws.write("companies/companies.dat", "Solo\r\n");
     ws.write("data/Solo Apps.dat", "App\r\n");
-    ASSERT_TRUE(gwide.LoadWorkspace(session));
+    ASSERT_TRUE(session.LoadWorkspace());
     EXPECT_EQ(session.companyText(), "Solo");
     EXPECT_EQ(session.company()[CompanyRecord::CONTACT], "");
     EXPECT_EQ(session.apps(), QStringList{"App"});
@@ -74,7 +74,7 @@ TEST_F(StartUpLoadTest, MissingCompanyRecordLeavesFieldsAndStillLoadsApps) {
 TEST_F(StartUpLoadTest, RecordWithoutConameEmptiesTheSelectorText) {
     ws.write("companies/companies.dat", "Solo\r\n");
     ws.write("companies/Solo.dat", "[COMPANY]\r\nCONTACT=Bo\r\n");
-    ASSERT_TRUE(gwide.LoadWorkspace(session));
+    ASSERT_TRUE(session.LoadWorkspace());
     EXPECT_EQ(session.companyText(), "");
     EXPECT_EQ(session.company()[CompanyRecord::CONTACT], "Bo");
     EXPECT_TRUE(session.apps().isEmpty());
@@ -82,20 +82,20 @@ TEST_F(StartUpLoadTest, RecordWithoutConameEmptiesTheSelectorText) {
 
 TEST_F(StartUpLoadTest, UnreadableCompanyListFailsTheStart) {
     QDir().mkpath(ws.path("companies/companies.dat"));
-    EXPECT_FALSE(gwide.LoadWorkspace(session));
+    EXPECT_FALSE(session.LoadWorkspace());
 }
 
 TEST_F(StartUpLoadTest, EngineListJoinsBothListsSorted) {
     ws.write("sites/Sites.dat", "Zed Files\r\nalpha Downloads\r\n");
     ws.write("sites/User_Sites.dat", "My Site\r\nZed Files\r\n");
-    ASSERT_TRUE(gwide.LoadWorkspace(session));
+    ASSERT_TRUE(session.LoadWorkspace());
     EXPECT_EQ(gwide.engBuild()->engineList(),
               (QStringList{"alpha Downloads", "My Site", "Zed Files", "Zed Files"}));
 }
 
 TEST_F(StartUpLoadTest, FolderThatCannotBeCreatedIsNotReported) {
     ws.write("reports", "a file where a folder belongs");
-    EXPECT_TRUE(gwide.LoadWorkspace(session));
+    EXPECT_TRUE(session.LoadWorkspace());
     EXPECT_TRUE(QFileInfo(ws.path("images")).isDir());
     EXPECT_TRUE(prompter.shown.isEmpty());
 }
@@ -103,7 +103,7 @@ TEST_F(StartUpLoadTest, FolderThatCannotBeCreatedIsNotReported) {
 TEST_F(StartUpLoadTest, LoadingACompanyMarksItUnsavedWhenFieldsChange) {
     ws.write("companies/companies.dat", "A\r\n");
     ws.write("companies/A.dat", "[COMPANY]\r\nCONAME=A\r\nCONTACT=x\r\n");
-    ASSERT_TRUE(gwide.LoadWorkspace(session));
+    ASSERT_TRUE(session.LoadWorkspace());
     EXPECT_TRUE(session.CompanyUnsaved);
 }
 
@@ -113,7 +113,7 @@ TEST_F(StartUpLoadTest, ChoosingACompanyLoadsItsApplications) {
     ws.write("data/B Apps.dat", "B1\r\nB2\r\n");
     ws.write("data/B1.dat", "[APPINFO]\r\nVERSION=9\r\n");
     ws.write("data/A1.lds", "A's text\r\n");
-    ASSERT_TRUE(gwide.LoadWorkspace(session));
+    ASSERT_TRUE(session.LoadWorkspace());
     EXPECT_EQ(session.app().longDescription, "A's text");
     session.chooseCompany(1);
     EXPECT_EQ(session.apps(), (QStringList{"B1", "B2"}));

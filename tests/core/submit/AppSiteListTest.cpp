@@ -1,7 +1,8 @@
 #include "submit/AppSiteList.h"
 #include "base/Clock.h"
-#include "records/ApplicationCommands.h"
-#include "records/CompanyCommands.h"
+#include "commands/ApplicationCommands.h"
+#include "commands/CompanyCommands.h"
+#include "commands/SiteListCommands.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 #include "support/ScriptedPrompter.h"
@@ -22,6 +23,7 @@ protected:
     TGWide gwide{ws.dir()};
     Session session{gwide, prompter, clock};
     AppSiteList& list = session.siteList();
+    SiteListCommands commands{session};
 
     void engine(const char* name, const QByteArray& settings) {
         ws.write(QString("sites/%1.ini").arg(name), "[SETTINGS]\r\n" + settings);
@@ -32,7 +34,7 @@ protected:
         ws.write("companies/companies.dat", "Acme\r\n");
         ws.write("data/Acme Apps.dat", "Tool\r\n");
         ws.write("data/Tool.dat", "[APPINFO]\r\nPLATFORM=Windows 95\r\nSTATUS=Shareware\r\n");
-        ASSERT_TRUE(gwide.LoadWorkspace(session));
+        ASSERT_TRUE(session.LoadWorkspace());
         session.selectApp(0);
     }
     QString line(const QStringList& fields) { return fields.join(kSep); }
@@ -128,7 +130,7 @@ TEST_F(AppSiteListTest, CountsByKindAndMethod) {
     engine("D", "SITE_TYPE=1\r\n");
     start("A\r\nB\r\nC\r\nD\r\n");
     list.select(1);
-    list.popupToggleKind();
+    commands.popupToggleKind();
     const AppSiteList::Counts c = list.CountSitesToPost();
     EXPECT_EQ(c.total, 3);
     EXPECT_EQ(c.newCount, 2);
@@ -157,13 +159,13 @@ TEST_F(AppSiteListTest, AllButtonsConfirmAndPostOnlyCompatible) {
     engine("Open", "");
     start("Free\r\nOpen\r\n");
     prompter.answers = {Prompter::Answer::No};
-    EXPECT_FALSE(list.GridAllBtnsClick(AppSiteList::AllButton::ToNoPost));
+    EXPECT_FALSE(commands.GridAllBtnsClick(AppSiteList::AllButton::ToNoPost));
     EXPECT_EQ(list.rows()[1].post, "Y");
     EXPECT_FALSE(session.SiteListChanged);
     prompter.answers = {Prompter::Answer::Yes, Prompter::Answer::Yes, Prompter::Answer::Yes};
-    EXPECT_TRUE(list.GridAllBtnsClick(AppSiteList::AllButton::ToNoPost));
-    EXPECT_TRUE(list.GridAllBtnsClick(AppSiteList::AllButton::ToPost));
-    EXPECT_TRUE(list.GridAllBtnsClick(AppSiteList::AllButton::ToUpdate));
+    EXPECT_TRUE(commands.GridAllBtnsClick(AppSiteList::AllButton::ToNoPost));
+    EXPECT_TRUE(commands.GridAllBtnsClick(AppSiteList::AllButton::ToPost));
+    EXPECT_TRUE(commands.GridAllBtnsClick(AppSiteList::AllButton::ToUpdate));
     EXPECT_EQ(list.rows()[0].post, "N");
     EXPECT_EQ(list.rows()[1].post, "Y");
     EXPECT_EQ(list.rows()[0].submit, "Update");
@@ -178,7 +180,7 @@ TEST_F(AppSiteListTest, AllToPostOnFreeOnlyEnginesChangesNothingButMarksChanged)
     engine("F1", "SITE_TYPE=1\r\n");
     start("F1\r\n");
     prompter.answers = {Prompter::Answer::Yes};
-    EXPECT_TRUE(list.GridAllBtnsClick(AppSiteList::AllButton::ToPost));
+    EXPECT_TRUE(commands.GridAllBtnsClick(AppSiteList::AllButton::ToPost));
     EXPECT_EQ(list.rows()[0].post, "N");
     EXPECT_TRUE(session.SiteListChanged);
 }
@@ -186,7 +188,7 @@ TEST_F(AppSiteListTest, AllToPostOnFreeOnlyEnginesChangesNothingButMarksChanged)
 TEST_F(AppSiteListTest, PostFlagRefusedForIncompatibleSite) {
     engine("Free", "SITE_TYPE=1\r\n");
     start("Free\r\n");
-    EXPECT_FALSE(list.setPost(true));
+    EXPECT_FALSE(commands.setPost(true));
     EXPECT_EQ(list.rows()[0].post, "N");
     EXPECT_FALSE(session.SiteListChanged);
     EXPECT_EQ(prompter.shown, QStringList{"error: Cannot change post to yes. Applications "
@@ -199,21 +201,21 @@ TEST_F(AppSiteListTest, PopupCaptionsAndCommands) {
     start("A\r\n");
     EXPECT_EQ(list.popupCaptions(),
               (QStringList{"Set Post To NO", "Set as Post UPDATE", "Set Last Post Date To NOW"}));
-    list.popupTogglePost();
-    list.popupToggleKind();
-    list.popupTogglePostDate();
+    commands.popupTogglePost();
+    commands.popupToggleKind();
+    commands.popupTogglePostDate();
     const QString today = QLocale::system().toString(QDate(2026, 12, 8), QLocale::ShortFormat);
     EXPECT_EQ(list.rows()[0].lastPost, today);
     EXPECT_EQ(list.popupCaptions(),
               (QStringList{"Set Post To YES", "Set as Post NEW", "Set Last Post Date To Unknown"}));
-    list.popupTogglePostDate();
+    commands.popupTogglePostDate();
     EXPECT_EQ(list.rows()[0].lastPost, "Unknown");
 }
 
 TEST_F(AppSiteListTest, ChoosingAnApplicationClearsTheChangedFlag) {
     engine("A", "");
     start("A\r\n");
-    list.popupToggleKind();
+    commands.popupToggleKind();
     EXPECT_TRUE(session.SiteListChanged);
     session.selectApp(0);
     EXPECT_FALSE(session.SiteListChanged);
@@ -224,9 +226,9 @@ TEST_F(AppSiteListTest, CategoryLabelsFromTheFile) {
     engine("A", "USE_CAT1=1\r\n");
     ws.write("cat/A Cat1.cat", "GAMES\">Games\r\nUtilities\r\n");
     start("A\r\n");
-    EXPECT_EQ(list.categoryLabels("A", 1), (QStringList{"Games", "Utilities"}));
-    EXPECT_TRUE(list.categoryLabels("A", 2).isEmpty());
-    list.setCategory(1, "Utilities");
+    EXPECT_EQ(commands.categoryLabels("A", 1), (QStringList{"Games", "Utilities"}));
+    EXPECT_TRUE(commands.categoryLabels("A", 2).isEmpty());
+    commands.setCategory(1, "Utilities");
     EXPECT_EQ(list.rows()[0].cat1, "Utilities");
 }
 

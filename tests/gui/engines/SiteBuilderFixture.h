@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/Clock.h"
-#include "engines/SiteBuilderCommands.h"
+#include "commands/SiteBuilderCommands.h"
 #include "engines/TEngBuild.h"
 #include "gui/engines/SiteBuilderPage.h"
 #include "shell/Session.h"
@@ -39,7 +39,7 @@ protected:
         ws.write("sites/Alpha HTTP_NEW.scp", "name=%APPNAME%&ver=%APPVER%\r\n");
         ws.write("sites/beta.ini", "[SETTINGS]\r\nUSE_EMAIL=1\r\nEMAIL_TONAME=up@beta.example\r\n");
         ws.write("sites/beta EMAIL_NEW.scp", "Hello\r\nThere\r\n");
-        ASSERT_TRUE(gwide.LoadWorkspace(session));
+        ASSERT_TRUE(session.LoadWorkspace());
         page = std::make_unique<SiteBuilderPage>(session, commands);
         page->resize(592, 378);
         page->show();

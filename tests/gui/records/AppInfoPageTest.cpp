@@ -1,8 +1,8 @@
 #include "gui/records/AppInfoPage.h"
 #include "base/Clock.h"
-#include "records/ApplicationCommands.h"
+#include "commands/ApplicationCommands.h"
+#include "commands/CompanyCommands.h"
 #include "records/ApplicationRecord.h"
-#include "records/CompanyCommands.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 #include "support/ScriptedPrompter.h"
@@ -50,7 +50,7 @@ protected:
                                   "installer=Setup Wizard\r\nSPECREQ=4 MB\r\n");
         ws.write("data/Tool.lds", "Line one\r\nLine two\r\n");
         ws.write("data/Other.dat", "[APPINFO]\r\nVERSION=3.0\r\nSTATUS=Freeware\r\n");
-        ASSERT_TRUE(gwide.LoadWorkspace(session));
+        ASSERT_TRUE(session.LoadWorkspace());
         session.AppUnsaved = false;
         page = std::make_unique<AppInfoPage>(session, commands);
         page->resize(592, 378);

@@ -38,7 +38,7 @@ protected:
     TEngBuild& eng() { return *gwide.engBuild(); }
     void load(const QByteArray& sites) {
         ws.write("sites/Sites.dat", sites);
-        ASSERT_TRUE(gwide.LoadWorkspace(session));
+        ASSERT_TRUE(session.LoadWorkspace());
     }
     template <typename T> static T* find(QWidget* w, const char* name) {
         T* child = w->findChild<T*>(name);

@@ -1,5 +1,5 @@
 #include "gui/submit/SitesPage.h"
-#include "engines/SiteBuilderCommands.h"
+#include "commands/SiteBuilderCommands.h"
 #include "gui/controls/LedDigitPanel.h"
 #include "gui/shell/ShipkitApp.h"
 #include "gui/shell/ShipkitApplication.h"

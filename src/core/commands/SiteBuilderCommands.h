@@ -26,8 +26,6 @@ public:
     // The dialog's closing values; a change marks the engine changed.
     void storeMatchUp(const std::vector<QString>& values);
 
-    static QString defaultScriptFile(SiteEngine::Script script);
-
 private:
     TEngBuild& engines() const;
 

@@ -1,8 +1,8 @@
-#include "records/CompanyCommands.h"
+#include "commands/CompanyCommands.h"
 
 #include "base/BusyCursor.h"
+#include "commands/NewNameQuestion.h"
 #include "records/ListFile.h"
-#include "records/NameRules.h"
 #include "records/TIniFile.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
@@ -13,7 +13,7 @@ void CompanyCommands::saveCompanyList() {
 }
 
 void CompanyCommands::NewCompanyBtnClick() {
-    const auto name = NameRules::askNewName(
+    const auto name = NewNameQuestion::askNewName(
         m_session.prompter(),
         {QStringLiteral("New Company Name"), QStringLiteral("COMPANY NAME DUPLICATE"),
          QStringLiteral("The company name you entered is already on the list!"),

@@ -122,7 +122,7 @@ TEST_F(CompanyCommandsTest, DeletingTheLastCompanyEmptiesTheList) {
     EXPECT_FALSE(session.CompanyUnsaved);
     TGWide again(ws.dir());
     Session next(again, prompter, clock);
-    ASSERT_TRUE(again.LoadWorkspace(next));
+    ASSERT_TRUE(next.LoadWorkspace());
     EXPECT_EQ(next.companyText(), "");
 }
 

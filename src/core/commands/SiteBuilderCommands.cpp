@@ -1,11 +1,11 @@
-#include "engines/SiteBuilderCommands.h"
+#include "commands/SiteBuilderCommands.h"
 
 #include "base/BusyCursor.h"
 #include "base/Prompter.h"
 #include "engines/MatchUp.h"
 #include "engines/TEngBuild.h"
-#include "records/ListFile.h"
 #include "records/TIniFile.h"
+#include "scripts/DefaultScripts.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 
@@ -23,7 +23,7 @@ void SiteBuilderCommands::selectSite(int index) {
     const int selected = engines().selectedIndex();
     engines().LoadSiteEngine(selected < 0 ? QString() : engines().engineList().at(selected));
     m_session.EngineUnsaved = false;
-    Q_EMIT m_session.engineLoaded();
+    m_session.engineReplaced();
 }
 
 bool SiteBuilderCommands::NewSiteBtnClick() {
@@ -38,8 +38,8 @@ bool SiteBuilderCommands::NewSiteBtnClick() {
     engines().resetCurrent();
     m_session.EngineUnsaved = true;
     engines().SaveSiteEngine();
-    Q_EMIT m_session.engineListChanged();
-    Q_EMIT m_session.engineLoaded();
+    m_session.engineListReplaced();
+    m_session.engineReplaced();
     return true;
 }
 
@@ -62,21 +62,8 @@ void SiteBuilderCommands::DeleteSiteBtnClick() {
     BusyCursor busy(m_session.prompter());
     engines().DeleteSite();
     m_session.EngineUnsaved = false;
-    Q_EMIT m_session.engineListChanged();
-    Q_EMIT m_session.engineLoaded();
-}
-
-QString SiteBuilderCommands::defaultScriptFile(SiteEngine::Script script) {
-    switch (script) {
-    case SiteEngine::FtpNew:
-        return QStringLiteral("FTP_DEF_SCRIPT.SCP");
-    case SiteEngine::EmailNew:
-        return QStringLiteral("EMAIL_DEF_SCRIPT_NEW.SCP");
-    case SiteEngine::EmailUpdate:
-        return QStringLiteral("EMAIL_DEF_SCRIPT_UPDATE.SCP");
-    default:
-        return QString();
-    }
+    m_session.engineListReplaced();
+    m_session.engineReplaced();
 }
 
 bool SiteBuilderCommands::loadDefaultScript(SiteEngine::Script script) {
@@ -87,10 +74,9 @@ bool SiteBuilderCommands::loadDefaultScript(SiteEngine::Script script) {
     QString& editor = engines().current().scripts[script];
     editor.clear();
     m_session.EngineUnsaved = true;
-    Q_EMIT m_session.engineLoaded();
-    const QString path = m_session.gwide().paths().DataDir + defaultScriptFile(script);
-    editor = LoadList(path).join(QStringLiteral("\r\n"));
-    Q_EMIT m_session.engineLoaded();
+    m_session.engineReplaced();
+    editor = DefaultScripts(m_session.gwide().paths()).load(script);
+    m_session.engineReplaced();
     return true;
 }
 

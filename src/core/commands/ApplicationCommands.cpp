@@ -1,9 +1,9 @@
-#include "records/ApplicationCommands.h"
+#include "commands/ApplicationCommands.h"
 
 #include "base/BusyCursor.h"
-#include "records/CompanyCommands.h"
+#include "commands/CompanyCommands.h"
+#include "commands/NewNameQuestion.h"
 #include "records/ListFile.h"
-#include "records/NameRules.h"
 #include "records/TIniFile.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
@@ -23,11 +23,11 @@ void ApplicationCommands::NewAppBtnClick() {
     if (m_session.companyText().isEmpty()) {
         prompter.beep(Prompter::Sound::Information);
         prompter.errorDialog(QStringLiteral("You have not entered a company yet!"));
-        Q_EMIT m_session.pageRequested(Session::CompanyInfo);
+        m_session.requestPage(Session::CompanyInfo);
         m_companies.NewCompanyBtnClick();
         return;
     }
-    const auto name = NameRules::askNewName(
+    const auto name = NewNameQuestion::askNewName(
         prompter,
         {QStringLiteral("New Application Name"), QStringLiteral("APP NAME DUPLICATE"),
          QStringLiteral("The App name you entered is already on the list!"),
@@ -36,7 +36,7 @@ void ApplicationCommands::NewAppBtnClick() {
     if (!name)
         return;
     m_session.addApp(*name);
-    m_session.gwide().SaveAppList(m_session);
+    m_session.gwide().SaveAppList(m_session.companyText(), m_session.apps());
     m_session.AppUnsaved = true;
     m_session.markAppSelected(*name);
     ClearApplicationFields();
@@ -56,7 +56,7 @@ void ApplicationCommands::DeleteAppBtnClick() {
     if (QFile::exists(siteList))
         QFile::remove(siteList);
     m_session.removeApp(name);
-    m_session.gwide().SaveAppList(m_session);
+    m_session.gwide().SaveAppList(m_session.companyText(), m_session.apps());
     if (m_session.apps().isEmpty())
         ClearApplicationFields();
     else
@@ -114,13 +114,13 @@ bool ApplicationCommands::char8nameExit() {
             m_session.prompter().message(
                 QStringLiteral("You can only have alpha-numeric values in this field."));
             m_session.setAppValue(QStringLiteral("8CHAR"), QString());
-            Q_EMIT m_session.appLoaded();
+            m_session.appReplaced();
             return false;
         }
     }
     if (name != name.toLower()) {
         m_session.setAppValue(QStringLiteral("8CHAR"), name.toLower());
-        Q_EMIT m_session.appLoaded();
+        m_session.appReplaced();
     }
     return true;
 }

@@ -1,9 +1,10 @@
-#include "shell/CloseQuestions.h"
+#include "commands/CloseQuestions.h"
 
 #include "base/Prompter.h"
-#include "engines/SiteBuilderCommands.h"
-#include "records/ApplicationCommands.h"
-#include "records/CompanyCommands.h"
+#include "commands/ApplicationCommands.h"
+#include "commands/CompanyCommands.h"
+#include "commands/SiteBuilderCommands.h"
+#include "commands/SiteListCommands.h"
 #include "shell/Session.h"
 
 bool CloseQuestions::ask(bool condition, const QString& what, const std::function<void()>& save) {
@@ -32,7 +33,7 @@ bool CloseQuestions::FormCloseQuery() {
          [this] { m_companies.SaveCompanyBtnClick(); }},
         {m_session.AppUnsaved, m_session.appText(), [this] { m_apps.SaveApplication(); }},
         {m_session.SiteListChanged, QStringLiteral("Site Engine Info"),
-         [this] { m_session.siteList().SaveSiteList(m_session.appText()); }},
+         [this] { m_siteList.AppSiteChangeBtnClick(); }},
         {m_session.EngineUnsaved, QStringLiteral("Added/Changed Engine Info"),
          [this] { m_engines.SaveSiteBtnClick(); }},
     };

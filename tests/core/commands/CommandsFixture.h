@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/Clock.h"
-#include "records/ApplicationCommands.h"
-#include "records/CompanyCommands.h"
+#include "commands/ApplicationCommands.h"
+#include "commands/CompanyCommands.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 #include "support/ScriptedPrompter.h"
@@ -26,7 +26,7 @@ protected:
     CompanyCommands companies{session};
     ApplicationCommands apps{session, companies};
 
-    void load() { ASSERT_TRUE(gwide.LoadWorkspace(session)); }
+    void load() { ASSERT_TRUE(session.LoadWorkspace()); }
     void newCompany(const QString& name) {
         prompter.names.push_back(name);
         companies.NewCompanyBtnClick();
