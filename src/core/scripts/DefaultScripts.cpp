@@ -1,7 +1,6 @@
 #include "scripts/DefaultScripts.h"
 
 #include "base/Workspace.h"
-#include "commands/SiteBuilderCommands.h"
 #include "records/ListFile.h"
 
 #include <QFileInfo>
