@@ -1,5 +1,7 @@
 #pragma once
 
+#include "submit/AppSiteList.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -34,4 +36,9 @@ public:
     virtual void AddRunLog(const QString& text) = 0;
     // The posting state: menus and buttons locked but Skip and Cancel.
     virtual void setPosting(bool on) = 0;
+
+    // The settings dialog, opened while a mail setting is missing; false when it was cancelled.
+    virtual bool askMailSettings() = 0;
+    // "Submission Verification:" with its seven counts; true on "Start Posting!".
+    virtual bool confirmRun(const AppSiteList::Counts& counts) = 0;
 };
