@@ -3,13 +3,16 @@
 #include <QString>
 #include <stdexcept>
 
-// An error raised by a command and shown to the user by the program-wide handler.
+// An error raised by a command and shown to the user by the program-wide handler. The message
+// is the text the user is shown; the reason, when known, says what the system reported.
 class ShipkitError : public std::runtime_error {
 public:
-    explicit ShipkitError(const QString& message)
-        : std::runtime_error(message.toStdString()), m_message(message) {}
+    explicit ShipkitError(const QString& message, const QString& reason = QString())
+        : std::runtime_error(message.toStdString()), m_message(message), m_reason(reason) {}
     const QString& message() const { return m_message; }
+    const QString& reason() const { return m_reason; }
 
 private:
     QString m_message;
+    QString m_reason;
 };

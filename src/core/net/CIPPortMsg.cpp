@@ -4,12 +4,12 @@ void CIPPortMsg::setLayerError(int number) {
     switch (number) {
     case Interrupted:
         return setError(number, QStringLiteral("Interrupted"));
-    case 102:
+    case InvalidAddress:
         return setError(number, QStringLiteral("The RemoteHost address is invalid (0.0.0.0)."));
-    case 104:
+    case AlreadyConnected:
         return setError(number, QStringLiteral("Already connected. If you want to reconnect, "
                                                "close the current connection first."));
-    case 116:
+    case NoPort:
         return setError(number, QStringLiteral("RemotePort can't be zero. Please specify a valid "
                                                "service port number."));
     default:

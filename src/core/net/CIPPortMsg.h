@@ -33,7 +33,8 @@ protected:
     int waitForClose();
     // 0 once done() holds, 301 on interrupt.
     int waitFor(const std::function<bool()>& done);
-    // Records an error of the socket layer with its text (301, 102, 104, 116, socket errors).
+    // Records an error of the socket layer with its text (Interrupted, the layer errors, socket
+    // errors).
     void setLayerError(int number);
     void setLastReply(const QString& line) { m_lastReply = line.left(MaxReplyLength); }
     // A line cut off by a close has no end and is not delivered: a reply broken off in the

@@ -18,15 +18,17 @@ CNetIPPort::CNetIPPort(WaitLoop* wait, QObject* parent) : CWinsock(wait, parent)
 
 void CNetIPPort::setRemoteHost(const QString& host) {
     if (isOpen() && host != m_remoteHost)
-        fail(101, QStringLiteral("You cannot change the RemoteHost at this time. A connection is "
-                                 "in progress."));
+        fail(HostBusy,
+             QStringLiteral("You cannot change the RemoteHost at this time. A connection is "
+                            "in progress."));
     m_remoteHost = host;
 }
 
 void CNetIPPort::setRemotePort(quint16 port) {
     if (isOpen() && port != m_remotePort)
-        fail(100, QStringLiteral("You cannot change the RemotePort at this time. A connection is "
-                                 "in progress."));
+        fail(PortBusy,
+             QStringLiteral("You cannot change the RemotePort at this time. A connection is "
+                            "in progress."));
     m_remotePort = port;
 }
 
@@ -40,9 +42,9 @@ QHostAddress CNetIPPort::peerAddress() const {
 
 int CNetIPPort::startConnect() {
     if (isOpen())
-        return 104;
+        return AlreadyConnected;
     if (m_remotePort == 0)
-        return 116;
+        return NoPort;
     QHostAddress address;
     if (const int err = resolve(m_remoteHost, address))
         return err;

@@ -36,7 +36,7 @@ Q_SIGNALS:
     void disconnected(int code, const QString& description);
 
 protected:
-    // Starts connecting without waiting. 0, or 102, 104, 116, 301 or a look-up error.
+    // Starts connecting without waiting. 0, or a layer error, Interrupted or a look-up error.
     int startConnect();
     bool isConnecting() const { return m_state == State::Connecting; }
     int connectError() const { return m_connectError; }

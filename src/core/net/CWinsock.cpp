@@ -39,7 +39,8 @@ QString CWinsock::LocalHost() const {
 int CWinsock::resolve(const QString& host, QHostAddress& address) {
     m_loaded = true;
     if (address.setAddress(host))
-        return address == QHostAddress::AnyIPv4 || address == QHostAddress::AnyIPv6 ? 102 : 0;
+        return address == QHostAddress::AnyIPv4 || address == QHostAddress::AnyIPv6 ? InvalidAddress
+                                                                                    : 0;
     QObject context; // dropped at return, so a late answer after an interrupt goes nowhere
     bool answered = false;
     QHostInfo info;

@@ -10,6 +10,15 @@
 class CWinsock : public TNetBase {
     Q_OBJECT
 public:
+    // The socket layer's own error numbers; callers compare the texts that carry them.
+    enum LayerError {
+        PortBusy = 100,
+        HostBusy = 101,
+        InvalidAddress = 102,
+        AlreadyConnected = 104,
+        NoPort = 116,
+    };
+
     // wait: the waits to share (a data connection shares its control connection's); null for own.
     explicit CWinsock(WaitLoop* wait = nullptr, QObject* parent = nullptr);
 

@@ -107,8 +107,8 @@ void TNetHTTP::resetHeaders() {
 
 void TNetHTTP::request(TNetHTTPActions action, const QString& method, bool withBody) {
     if (isOpen() || m_action != httpIdle)
-        throwError(101, QStringLiteral("You cannot change the RemoteHost at this time. A "
-                                       "connection is in progress."));
+        throwError(HostBusy, QStringLiteral("You cannot change the RemoteHost at this time. A "
+                                            "connection is in progress."));
     beginAction();
     clearError();
     m_statusLine.clear();
@@ -310,7 +310,7 @@ void TNetHTTP::closeLocalFile() {
     if (!m_local->flush()) {
         m_localWriteFailed = true;
         Q_EMIT error(static_cast<int>(m_local->error()),
-                   QStringLiteral("Error writing to LocalFile"));
+                     QStringLiteral("Error writing to LocalFile"));
     }
     m_local.reset();
 }

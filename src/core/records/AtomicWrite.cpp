@@ -3,16 +3,21 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
+QString writeFileAtomically(const QString& path, const QByteArray& bytes) {
     const QFileInfo info(path);
-    if (info.exists() && (!info.isFile() || !info.isWritable()))
-        return false;
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("Not a regular file");
+    if (info.exists() && !info.isWritable())
+        return QStringLiteral("Permission denied");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return file.errorString();
     if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return false;
+        return reason;
     }
-    return file.commit();
+    if (!file.commit())
+        return file.errorString();
+    return QString();
 }

@@ -53,6 +53,6 @@ QByteArray listFileBytes(const QStringList& list) {
 }
 
 void SaveList(const QStringList& list, const QString& path) {
-    if (!writeFileAtomically(path, listFileBytes(list)))
-        throw ShipkitError(QStringLiteral("Cannot create file %1").arg(path));
+    if (const QString reason = writeFileAtomically(path, listFileBytes(list)); !reason.isEmpty())
+        throw ShipkitError(QStringLiteral("Cannot create file %1").arg(path), reason);
 }

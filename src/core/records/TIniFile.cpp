@@ -53,8 +53,8 @@ void TIniFile::WriteKeys(const QString& section, const KeyValues& pairs) const {
     QStringList lines = splitLines(TextCodec::decode(TextCodec::readFile(m_path)));
     for (const auto& [key, value] : pairs)
         placeKey(lines, section, key, value);
-    if (!writeFileAtomically(m_path, listFileBytes(lines)))
-        throw ShipkitError(QStringLiteral("Unable to write to %1").arg(m_path));
+    if (const QString reason = writeFileAtomically(m_path, listFileBytes(lines)); !reason.isEmpty())
+        throw ShipkitError(QStringLiteral("Unable to write to %1").arg(m_path), reason);
 }
 
 void TIniFile::WriteKeyInt(const QString& section, const QString& key, int value) const {

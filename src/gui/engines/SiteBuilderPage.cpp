@@ -10,6 +10,7 @@
 #include "gui/engines/SiteFtpPage.h"
 #include "gui/engines/SiteHttpPage.h"
 #include "gui/engines/TMatchUpFrm.h"
+#include "gui/shell/Guarded.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 
@@ -27,9 +28,12 @@ SiteBuilderPage::SiteBuilderPage(Session& session, SiteBuilderCommands& commands
     layout->addWidget(m_panel);
     wirePanel();
     connect(m_binder, &SiteEngineBinder::variableListRequested, this,
-            &SiteBuilderPage::variableListRequested);
-    connect(&m_session, &Session::engineListChanged, this, &SiteBuilderPage::refreshLists);
-    connect(&m_session, &Session::engineLoaded, this, &SiteBuilderPage::refreshFields);
+            guarded(m_session.prompter(),
+                    std::bind_front(&SiteBuilderPage::variableListRequested, this)));
+    connect(&m_session, &Session::engineListChanged, this,
+            guarded(m_session.prompter(), std::bind_front(&SiteBuilderPage::refreshLists, this)));
+    connect(&m_session, &Session::engineLoaded, this,
+            guarded(m_session.prompter(), std::bind_front(&SiteBuilderPage::refreshFields, this)));
     refreshLists();
     m_binder->refresh();
 }
@@ -46,29 +50,41 @@ void SiteBuilderPage::buildPages() {
     m_pages->addTab(ftp, QStringLiteral("FTP Upload"));
     m_pages->addTab(email, QStringLiteral("E-mail"));
 
-    connect(m_details, &SiteDetailsPage::sitePicked, this, &SiteBuilderPage::sitePicked);
+    connect(m_details, &SiteDetailsPage::sitePicked, this,
+            guarded(m_session.prompter(), std::bind_front(&SiteBuilderPage::sitePicked, this)));
     connect(http->matchUpButton(), &QPushButton::clicked, this,
-            [this] { TMatchUpFrm::showFor(m_session, m_commands, this); });
+            guarded(m_session.prompter(),
+                    [this] { TMatchUpFrm::showFor(m_session, m_commands, this); }));
     connect(ftp->defaultScriptButton(), &QPushButton::clicked, this,
-            [this] { m_commands.loadDefaultScript(SiteEngine::FtpNew); });
+            guarded(m_session.prompter(),
+                    [this] { m_commands.loadDefaultScript(SiteEngine::FtpNew); }));
     connect(email->defaultNewButton(), &QPushButton::clicked, this,
-            [this] { m_commands.loadDefaultScript(SiteEngine::EmailNew); });
+            guarded(m_session.prompter(),
+                    [this] { m_commands.loadDefaultScript(SiteEngine::EmailNew); }));
     connect(email->defaultUpdateButton(), &QPushButton::clicked, this,
-            [this] { m_commands.loadDefaultScript(SiteEngine::EmailUpdate); });
-    connect(http, &SiteHttpPage::testScriptRequested, this, &SiteBuilderPage::testScriptRequested);
-    connect(ftp, &SiteFtpPage::testScriptRequested, this, &SiteBuilderPage::testScriptRequested);
+            guarded(m_session.prompter(),
+                    [this] { m_commands.loadDefaultScript(SiteEngine::EmailUpdate); }));
+    connect(http, &SiteHttpPage::testScriptRequested, this,
+            guarded(m_session.prompter(),
+                    std::bind_front(&SiteBuilderPage::testScriptRequested, this)));
+    connect(ftp, &SiteFtpPage::testScriptRequested, this,
+            guarded(m_session.prompter(),
+                    std::bind_front(&SiteBuilderPage::testScriptRequested, this)));
     connect(email, &SiteEmailPage::testScriptRequested, this,
-            &SiteBuilderPage::testScriptRequested);
+            guarded(m_session.prompter(),
+                    std::bind_front(&SiteBuilderPage::testScriptRequested, this)));
 }
 
 void SiteBuilderPage::wirePanel() {
-    connect(m_panel->newButton(), &QPushButton::clicked, this, &SiteBuilderPage::newSite);
+    connect(m_panel->newButton(), &QPushButton::clicked, this,
+            guarded(m_session.prompter(), std::bind_front(&SiteBuilderPage::newSite, this)));
     connect(m_panel->saveButton(), &QPushButton::clicked, this,
-            [this] { m_commands.SaveSiteBtnClick(); });
+            guarded(m_session.prompter(), [this] { m_commands.SaveSiteBtnClick(); }));
     connect(m_panel->deleteButton(), &QPushButton::clicked, this,
-            [this] { m_commands.DeleteSiteBtnClick(); });
+            guarded(m_session.prompter(), [this] { m_commands.DeleteSiteBtnClick(); }));
     connect(m_panel, &SiteBuilderPanel::contributeRequested, this,
-            &SiteBuilderPage::contributeRequested);
+            guarded(m_session.prompter(),
+                    std::bind_front(&SiteBuilderPage::contributeRequested, this)));
 }
 
 void SiteBuilderPage::enterPage() {

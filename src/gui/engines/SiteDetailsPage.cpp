@@ -4,6 +4,7 @@
 #include "gui/controls/CompactLayouts.h"
 #include "gui/controls/KeyFilter.h"
 #include "gui/engines/SiteEngineBinder.h"
+#include "gui/shell/Guarded.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 
@@ -37,7 +38,8 @@ QWidget* SiteDetailsPage::buildNames() {
     m_siteNames->setEditable(false);
     m_siteNames->setMaxVisibleItems(20);
     KeyFilter::noTyping(m_siteNames);
-    connect(m_siteNames, &QComboBox::activated, this, &SiteDetailsPage::sitePicked);
+    connect(m_siteNames, &QComboBox::activated, this,
+            guarded(m_session.prompter(), std::bind_front(&SiteDetailsPage::sitePicked, this)));
     form->addRow(QStringLiteral("Site Name:"), m_siteNames);
     form->addRow(
         QStringLiteral("Site's Web Page:"),

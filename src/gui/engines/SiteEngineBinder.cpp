@@ -2,6 +2,7 @@
 
 #include "engines/TEngBuild.h"
 #include "gui/controls/OneItemMenu.h"
+#include "gui/shell/Guarded.h"
 #include "records/TIniFile.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
@@ -73,10 +74,11 @@ QLineEdit* SiteEngineBinder::edit(const QString& control, const QString& key, QW
     field->setObjectName(control);
     // A longer value would be cut when the settings file is read back.
     field->setMaxLength(TIniFile::MaxValueLength);
-    connect(field, &QLineEdit::textChanged, this, [this, key](const QString& text) {
-        engine().set(key, text);
-        markChanged();
-    });
+    connect(field, &QLineEdit::textChanged, this,
+            guarded(m_session.prompter(), [this, key](const QString& text) {
+                engine().set(key, text);
+                markChanged();
+            }));
     m_fields.push_back({key, field});
     return field;
 }
@@ -85,11 +87,11 @@ QCheckBox* SiteEngineBinder::check(const QString& control, const QString& key,
                                    const QString& caption, QWidget* parent) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(control);
-    connect(box, &QCheckBox::toggled, this, [this, key](bool on) {
-        engine().setFlag(key, on);
-        markChanged();
-        applyEnabling();
-    });
+    connect(box, &QCheckBox::toggled, this, guarded(m_session.prompter(), [this, key](bool on) {
+                engine().setFlag(key, on);
+                markChanged();
+                applyEnabling();
+            }));
     m_fields.push_back({key, box});
     return box;
 }
@@ -108,12 +110,13 @@ QRadioButton* SiteEngineBinder::choice(const QString& control, const QString& ke
     auto* button = new QRadioButton(caption, parent);
     button->setObjectName(control);
     groupFor(key)->addButton(button, value);
-    connect(button, &QRadioButton::toggled, this, [this, key, value](bool on) {
-        if (!on)
-            return;
-        engine().set(key, QString::number(value));
-        markChanged();
-    });
+    connect(button, &QRadioButton::toggled, this,
+            guarded(m_session.prompter(), [this, key, value](bool on) {
+                if (!on)
+                    return;
+                engine().set(key, QString::number(value));
+                markChanged();
+            }));
     return button;
 }
 
@@ -122,12 +125,13 @@ QRadioButton* SiteEngineBinder::addedText(const QString& control, SiteEngine::Ad
     auto* button = new QRadioButton(caption, parent);
     button->setObjectName(control);
     groupFor(QString())->addButton(button, static_cast<int>(value));
-    connect(button, &QRadioButton::toggled, this, [this, value](bool on) {
-        if (!on)
-            return;
-        engine().setAddedText(value);
-        markChanged();
-    });
+    connect(button, &QRadioButton::toggled, this,
+            guarded(m_session.prompter(), [this, value](bool on) {
+                if (!on)
+                    return;
+                engine().setAddedText(value);
+                markChanged();
+            }));
     return button;
 }
 
@@ -135,10 +139,11 @@ QPlainTextEdit* SiteEngineBinder::memo(const QString& control, Memo which, QWidg
     auto* field = new QPlainTextEdit(parent);
     field->setObjectName(control);
     field->setTabChangesFocus(true);
-    connect(field, &QPlainTextEdit::textChanged, this, [this, which, field] {
-        textOf(engine(), which) = toStored(field->toPlainText());
-        markChanged();
-    });
+    connect(field, &QPlainTextEdit::textChanged, this,
+            guarded(m_session.prompter(), [this, which, field] {
+                textOf(engine(), which) = toStored(field->toPlainText());
+                markChanged();
+            }));
     m_memos.push_back({which, field});
     return field;
 }

@@ -1,6 +1,7 @@
 #include "gui/records/AppFieldBinder.h"
 
 #include "gui/controls/KeyFilter.h"
+#include "gui/shell/Guarded.h"
 #include "records/ApplicationRecord.h"
 #include "records/TIniFile.h"
 #include "shell/Session.h"
@@ -39,7 +40,8 @@ QLineEdit* AppFieldBinder::edit(const QString& key, QWidget* parent, int maxLeng
     // A longer value would be cut when the record file is read back.
     field->setMaxLength(maxLength > 0 ? maxLength : TIniFile::MaxValueLength);
     connect(field, &QLineEdit::textChanged, this,
-            [this, key](const QString& text) { m_session.setAppValue(key, text); });
+            guarded(m_session.prompter(),
+                    [this, key](const QString& text) { m_session.setAppValue(key, text); }));
     m_edits.push_back({key, field});
     return field;
 }
@@ -52,9 +54,10 @@ QComboBox* AppFieldBinder::selector(const QString& key, const QStringList& value
     box->addItems(values);
     box->setCurrentIndex(-1);
     KeyFilter::noTyping(box);
-    connect(box, &QComboBox::currentIndexChanged, this, [this, key, box](int index) {
-        m_session.setAppValue(key, index < 0 ? QString() : box->itemText(index));
-    });
+    connect(box, &QComboBox::currentIndexChanged, this,
+            guarded(m_session.prompter(), [this, key, box](int index) {
+                m_session.setAppValue(key, index < 0 ? QString() : box->itemText(index));
+            }));
     m_selectors.push_back({key, box, static_cast<int>(values.size())});
     return box;
 }
@@ -66,7 +69,8 @@ QPlainTextEdit* AppFieldBinder::memo(Memo which, QWidget* parent) {
     field->setTabChangesFocus(true);
     KeyFilter::refuseDollar(field);
     connect(field, &QPlainTextEdit::textChanged, this,
-            [this, which, field] { store(which, field->toPlainText()); });
+            guarded(m_session.prompter(),
+                    [this, which, field] { store(which, field->toPlainText()); }));
     m_memos.push_back({which, field});
     return field;
 }

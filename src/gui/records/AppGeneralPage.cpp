@@ -5,6 +5,7 @@
 #include "gui/controls/KeyFilter.h"
 #include "gui/records/AppCommandButtons.h"
 #include "gui/records/AppFieldBinder.h"
+#include "gui/shell/Guarded.h"
 #include "shell/Session.h"
 
 #include <QComboBox>
@@ -44,7 +45,8 @@ QLayout* AppGeneralPage::buildNames() {
     form->addRow(QStringLiteral("Application Filename"),
                  m_binder.edit(QStringLiteral("FILENAME"), this, 16));
     m_char8name = m_binder.edit(QStringLiteral("8CHAR"), this, 8);
-    connect(m_char8name, &QLineEdit::editingFinished, this, &AppGeneralPage::char8nameExit);
+    connect(m_char8name, &QLineEdit::editingFinished, this,
+            guarded(m_session.prompter(), std::bind_front(&AppGeneralPage::char8nameExit, this)));
     form->addRow(QStringLiteral("8 Character Name:"), m_char8name);
     form->addRow(QStringLiteral("Version"), m_binder.edit(QStringLiteral("VERSION"), this));
     form->addRow(QStringLiteral("Release Month:"), buildDate());

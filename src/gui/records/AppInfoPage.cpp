@@ -5,6 +5,7 @@
 #include "gui/records/AppDescriptionPage.h"
 #include "gui/records/AppFieldBinder.h"
 #include "gui/records/AppGeneralPage.h"
+#include "gui/shell/Guarded.h"
 #include "shell/Session.h"
 
 #include <QComboBox>
@@ -27,8 +28,10 @@ AppInfoPage::AppInfoPage(Session& session, ApplicationCommands& commands, QWidge
                     QStringLiteral("Description"));
     layout->addWidget(m_pages, 1);
 
-    connect(&m_session, &Session::appListChanged, this, &AppInfoPage::refreshList);
-    connect(&m_session, &Session::appLoaded, this, &AppInfoPage::refreshFields);
+    connect(&m_session, &Session::appListChanged, this,
+            guarded(m_session.prompter(), std::bind_front(&AppInfoPage::refreshList, this)));
+    connect(&m_session, &Session::appLoaded, this,
+            guarded(m_session.prompter(), std::bind_front(&AppInfoPage::refreshFields, this)));
     refreshList();
     m_binder->refresh();
 }
@@ -45,10 +48,11 @@ QWidget* AppInfoPage::buildSelector() {
     row->addWidget(caption);
     row->addWidget(m_appName, 1);
     // Picking the entry already shown would reload it and drop unsaved edits.
-    connect(m_appName, &QComboBox::activated, this, [this](int index) {
-        if (index != m_session.appIndex())
-            m_session.selectApp(index);
-    });
+    connect(m_appName, &QComboBox::activated, this,
+            guarded(m_session.prompter(), [this](int index) {
+                if (index != m_session.appIndex())
+                    m_session.selectApp(index);
+            }));
     return box;
 }
 

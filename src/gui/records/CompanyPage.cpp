@@ -1,6 +1,7 @@
 #include "gui/records/CompanyPage.h"
 
 #include "gui/controls/KeyFilter.h"
+#include "gui/shell/Guarded.h"
 #include "shell/Session.h"
 
 #include <QComboBox>
@@ -45,9 +46,12 @@ CompanyPage::CompanyPage(Session& session, QWidget* parent) : QWidget(parent), m
     layout->addStretch();
     layout->addWidget(buildButtons());
 
-    connect(m_compname, qOverload<int>(&QComboBox::activated), this, &CompanyPage::companyChosen);
-    connect(&m_session, &Session::companyListChanged, this, &CompanyPage::refreshList);
-    connect(&m_session, &Session::companyLoaded, this, &CompanyPage::refreshFields);
+    connect(m_compname, qOverload<int>(&QComboBox::activated), this,
+            guarded(m_session.prompter(), std::bind_front(&CompanyPage::companyChosen, this)));
+    connect(&m_session, &Session::companyListChanged, this,
+            guarded(m_session.prompter(), std::bind_front(&CompanyPage::refreshList, this)));
+    connect(&m_session, &Session::companyLoaded, this,
+            guarded(m_session.prompter(), std::bind_front(&CompanyPage::refreshFields, this)));
 }
 
 QWidget* CompanyPage::buildFields() {
@@ -72,7 +76,9 @@ QWidget* CompanyPage::buildFields() {
         place(QString::fromLatin1(fc.caption), edit, row, column);
         m_fields[fc.field] = edit;
         connect(edit, &QLineEdit::textChanged, this,
-                [this, f = fc.field](const QString& text) { m_session.setCompanyField(f, text); });
+                guarded(m_session.prompter(), [this, f = fc.field](const QString& text) {
+                    m_session.setCompanyField(f, text);
+                }));
     };
     for (int i = 0; i < 6; ++i) {
         add(kLeft[i], i + 1, 0);

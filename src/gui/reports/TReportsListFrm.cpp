@@ -2,6 +2,7 @@
 
 #include "base/BusyCursor.h"
 #include "base/Prompter.h"
+#include "gui/shell/Guarded.h"
 #include "reports/ReportHtml.h"
 
 #include <QGuiApplication>
@@ -53,11 +54,16 @@ void TReportsListFrm::buildWidgets() {
     m_delete->setObjectName(QStringLiteral("DeleteBtn"));
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("CancelBtn"));
-    connect(m_list, &QListWidget::itemDoubleClicked, this, &TReportsListFrm::GoBtnClick);
-    connect(m_go, &QPushButton::clicked, this, &TReportsListFrm::GoBtnClick);
-    connect(m_up, &QPushButton::clicked, this, &TReportsListFrm::UpBtnClick);
-    connect(m_delete, &QPushButton::clicked, this, &TReportsListFrm::DeleteBtnClick);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_list, &QListWidget::itemDoubleClicked, this,
+            guarded(m_prompter, std::bind_front(&TReportsListFrm::GoBtnClick, this)));
+    connect(m_go, &QPushButton::clicked, this,
+            guarded(m_prompter, std::bind_front(&TReportsListFrm::GoBtnClick, this)));
+    connect(m_up, &QPushButton::clicked, this,
+            guarded(m_prompter, std::bind_front(&TReportsListFrm::UpBtnClick, this)));
+    connect(m_delete, &QPushButton::clicked, this,
+            guarded(m_prompter, std::bind_front(&TReportsListFrm::DeleteBtnClick, this)));
+    connect(m_cancel, &QPushButton::clicked, this,
+            guarded(m_prompter, std::bind_front(&QDialog::reject, this)));
 }
 
 void TReportsListFrm::layOut() {

@@ -1,6 +1,7 @@
 #include "gui/scripts/TDefaultScriptFrm.h"
 
 #include "base/Prompter.h"
+#include "gui/shell/Guarded.h"
 #include "scripts/DefaultScripts.h"
 
 #include <QHBoxLayout>
@@ -26,7 +27,8 @@ TDefaultScriptFrm::TDefaultScriptFrm(const Workspace& workspace, Prompter& promp
     m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* save = new QPushButton(QStringLiteral("Save Script"), this);
     save->setObjectName(QStringLiteral("SaveScriptBtn"));
-    connect(save, &QPushButton::clicked, this, &TDefaultScriptFrm::SaveScriptClick);
+    connect(save, &QPushButton::clicked, this,
+            guarded(m_prompter, std::bind_front(&TDefaultScriptFrm::SaveScriptClick, this)));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save);

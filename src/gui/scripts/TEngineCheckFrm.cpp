@@ -3,6 +3,7 @@
 #include "base/BusyCursor.h"
 #include "engines/TEngBuild.h"
 #include "gui/scripts/TMassChangeFrm.h"
+#include "gui/shell/Guarded.h"
 #include "records/ListFile.h"
 #include "scripts/ExpansionContext.h"
 #include "scripts/MassChange.h"
@@ -61,7 +62,9 @@ TEngineCheckFrm::TEngineCheckFrm(Session& session, QWidget* parent)
     m_stack->addWidget(m_editor);
     m_stack->addWidget(m_panel);
     buildButtons();
-    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &TEngineCheckFrm::LoadSelectedClick);
+    connect(
+        m_list, &QTreeWidget::itemDoubleClicked, this,
+        guarded(m_session.prompter(), std::bind_front(&TEngineCheckFrm::LoadSelectedClick, this)));
     resize(900, 600);
 }
 
@@ -80,11 +83,20 @@ void TEngineCheckFrm::buildButtons() {
     layout->addWidget(m_file);
     layout->addWidget(m_stack, 3);
     layout->addLayout(buttons);
-    connect(m_load, &QPushButton::clicked, this, &TEngineCheckFrm::LoadSelectedClick);
-    connect(m_save, &QPushButton::clicked, this, &TEngineCheckFrm::SaveScriptClick);
-    connect(m_massChange, &QPushButton::clicked, this, &TEngineCheckFrm::MassChangeClick);
-    connect(m_begin, &QPushButton::clicked, this, &TEngineCheckFrm::BeginCheckingClick);
-    connect(m_exit, &QPushButton::clicked, this, &TEngineCheckFrm::ExitClick);
+    connect(
+        m_load, &QPushButton::clicked, this,
+        guarded(m_session.prompter(), std::bind_front(&TEngineCheckFrm::LoadSelectedClick, this)));
+    connect(
+        m_save, &QPushButton::clicked, this,
+        guarded(m_session.prompter(), std::bind_front(&TEngineCheckFrm::SaveScriptClick, this)));
+    connect(
+        m_massChange, &QPushButton::clicked, this,
+        guarded(m_session.prompter(), std::bind_front(&TEngineCheckFrm::MassChangeClick, this)));
+    connect(
+        m_begin, &QPushButton::clicked, this,
+        guarded(m_session.prompter(), std::bind_front(&TEngineCheckFrm::BeginCheckingClick, this)));
+    connect(m_exit, &QPushButton::clicked, this,
+            guarded(m_session.prompter(), std::bind_front(&TEngineCheckFrm::ExitClick, this)));
 }
 
 QStringList TEngineCheckFrm::errorLines() const {

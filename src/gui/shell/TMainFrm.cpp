@@ -11,6 +11,7 @@
 #include "gui/scripts/TScriptCheckFrm.h"
 #include "gui/scripts/TVarsForm.h"
 #include "gui/shell/Browser.h"
+#include "gui/shell/Guarded.h"
 #include "gui/shell/QtPrompter.h"
 #include "gui/shell/TAboutBox.h"
 #include "gui/shell/TSettingsForm.h"
@@ -53,7 +54,8 @@ TMainFrm::TMainFrm(Session& session, QtPrompter& prompter, QWidget* parent)
     buildPages();
     buildMenus();
     wireCompanyPage();
-    connect(&m_session, &Session::pageRequested, this, &TMainFrm::showPage);
+    connect(&m_session, &Session::pageRequested, this,
+            guarded(m_prompter, std::bind_front(&TMainFrm::showPage, this)));
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 }
 
@@ -70,12 +72,14 @@ void TMainFrm::buildPages() {
     m_siteBuilderPage = new SiteBuilderPage(m_session, m_siteBuilderCommands, m_pages);
     m_pages->addTab(m_siteBuilderPage, QStringLiteral("Site Builder"));
     setCentralWidget(m_pages);
-    connect(m_pages, &QTabWidget::currentChanged, this, &TMainFrm::pageChanged);
+    connect(m_pages, &QTabWidget::currentChanged, this,
+            guarded(m_prompter, std::bind_front(&TMainFrm::pageChanged, this)));
     connect(m_submitPage->exitb(), &QPushButton::clicked, this, &QWidget::close);
     connect(m_sitesPage, &SitesPage::countsChanged, m_submitPage, &SubmitPage::showTotals);
-    connect(m_sitesPage, &SitesPage::viewInSiteBuilder, this, &TMainFrm::viewInSiteBuilder);
+    connect(m_sitesPage, &SitesPage::viewInSiteBuilder, this,
+            guarded(m_prompter, std::bind_front(&TMainFrm::viewInSiteBuilder, this)));
     connect(m_submitPage->viewReportsBtn(), &QPushButton::clicked, this,
-            &TMainFrm::Mnu_ReportsClick);
+            guarded(m_prompter, std::bind_front(&TMainFrm::Mnu_ReportsClick, this)));
     wireScriptWindows();
 }
 
@@ -89,9 +93,10 @@ void TMainFrm::buildMenus() {
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_fileMenu->setObjectName(QStringLiteral("File1"));
     connect(addItem(m_fileMenu, "Mnu_Settings", "&Settings"), &QAction::triggered, this,
-            &TMainFrm::Mnu_SettingsClick);
+            guarded(m_prompter, std::bind_front(&TMainFrm::Mnu_SettingsClick, this)));
     m_viewReports = addItem(m_fileMenu, "Mnu_ViewReports", "&View Reports");
-    connect(m_viewReports, &QAction::triggered, this, &TMainFrm::Mnu_ReportsClick);
+    connect(m_viewReports, &QAction::triggered, this,
+            guarded(m_prompter, std::bind_front(&TMainFrm::Mnu_ReportsClick, this)));
     m_fileMenu->addSeparator();
     addItem(m_fileMenu, "Mnu_UpdateData", "&Update Data Files");
     m_fileMenu->addSeparator();
@@ -103,27 +108,29 @@ void TMainFrm::buildMenus() {
     m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("Help2"));
     connect(addItem(m_helpMenu, "Help1", "&Help"), &QAction::triggered, this,
-            &TMainFrm::Help1Click);
+            guarded(m_prompter, std::bind_front(&TMainFrm::Help1Click, this)));
     connect(addItem(m_helpMenu, "ShipkitHomePage1", "Shipkit Home Page"), &QAction::triggered, this,
-            [] { gourl(ShipkitHomePage); });
+            guarded(m_prompter, [] { gourl(ShipkitHomePage); }));
     connect(addItem(m_helpMenu, "TallmarkHomePage1", "Tallmark Home Page"), &QAction::triggered,
-            this, [] { gourl(TallmarkHomePage); });
+            this, guarded(m_prompter, [] { gourl(TallmarkHomePage); }));
     QAction* about = addItem(m_helpMenu, "About2", "&About");
     about->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
-    connect(about, &QAction::triggered, this, &TMainFrm::About2Click);
+    connect(about, &QAction::triggered, this,
+            guarded(m_prompter, std::bind_front(&TMainFrm::About2Click, this)));
 }
 
 void TMainFrm::wireCompanyPage() {
-    connect(m_companyPage, &CompanyPage::companyChosen, this, [this](int index) {
-        if (!m_appCommands.chooseCompany(index))
-            m_companyPage->refreshList();
-    });
+    connect(m_companyPage, &CompanyPage::companyChosen, this,
+            guarded(m_prompter, [this](int index) {
+                if (!m_appCommands.chooseCompany(index))
+                    m_companyPage->refreshList();
+            }));
     connect(m_companyPage->newButton(), &QPushButton::clicked, this,
-            [this] { m_companyCommands.NewCompanyBtnClick(); });
+            guarded(m_prompter, [this] { m_companyCommands.NewCompanyBtnClick(); }));
     connect(m_companyPage->deleteButton(), &QPushButton::clicked, this,
-            [this] { m_companyCommands.DeleteCompanyBtnClick(); });
+            guarded(m_prompter, [this] { m_companyCommands.DeleteCompanyBtnClick(); }));
     connect(m_companyPage->saveButton(), &QPushButton::clicked, this,
-            [this] { m_companyCommands.SaveCompanyBtnClick(); });
+            guarded(m_prompter, [this] { m_companyCommands.SaveCompanyBtnClick(); }));
 }
 
 void TMainFrm::showEvent(QShowEvent* event) {
@@ -266,7 +273,8 @@ void TMainFrm::Mnu_SettingsClick() {
 
 void TMainFrm::About2Click() {
     TAboutBox box(this);
-    connect(&box, &TAboutBox::makerPageRequested, this, [] { gourl(TallmarkHomePage); });
+    connect(&box, &TAboutBox::makerPageRequested, this,
+            guarded(m_prompter, [] { gourl(TallmarkHomePage); }));
     box.exec();
     if (box.checkerRequested())
         Q_EMIT engineCheckerRequested();
@@ -278,13 +286,13 @@ void TMainFrm::wireScriptWindows() {
     connect(m_siteBuilderPage, &SiteBuilderPage::variableListRequested, m_vars,
             &TVarsForm::showFor);
     connect(m_siteBuilderPage, &SiteBuilderPage::testScriptRequested, this,
-            [this](SiteEngine::Script script) {
+            guarded(m_prompter, [this](SiteEngine::Script script) {
                 TScriptCheckFrm::testScript(m_session, script, this);
-            });
-    connect(this, &TMainFrm::engineCheckerRequested, this, [this] {
-        TEngineCheckFrm checker(m_session, this);
-        checker.exec();
-    });
+            }));
+    connect(this, &TMainFrm::engineCheckerRequested, this, guarded(m_prompter, [this] {
+                TEngineCheckFrm checker(m_session, this);
+                checker.exec();
+            }));
 }
 
 void TMainFrm::Mnu_ReportsClick() {

@@ -5,6 +5,7 @@
 #include "commands/SiteListCommands.h"
 #include "gui/controls/KeyFilter.h"
 #include "gui/shell/Browser.h"
+#include "gui/shell/Guarded.h"
 #include "gui/submit/SiteGrid.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
@@ -51,13 +52,17 @@ SitesPage::SitesPage(Session& session, SiteBuilderCommands& builder, SiteListCom
     layout->addWidget(buildButtons());
     buildPopup();
 
-    connect(&m_session, &Session::siteListLoaded, this, &SitesPage::showList);
-    connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row) {
-        m_session.siteList().select(row);
-        ShowSiteEntry();
-    });
-    connect(m_grid, &QTableWidget::cellDoubleClicked, this, &SitesPage::goToUrl);
-    connect(m_grid, &QWidget::customContextMenuRequested, this, &SitesPage::popupOpened);
+    connect(&m_session, &Session::siteListLoaded, this,
+            guarded(m_session.prompter(), std::bind_front(&SitesPage::showList, this)));
+    connect(m_grid, &QTableWidget::currentCellChanged, this,
+            guarded(m_session.prompter(), [this](int row) {
+                m_session.siteList().select(row);
+                ShowSiteEntry();
+            }));
+    connect(m_grid, &QTableWidget::cellDoubleClicked, this,
+            guarded(m_session.prompter(), std::bind_front(&SitesPage::goToUrl, this)));
+    connect(m_grid, &QWidget::customContextMenuRequested, this,
+            guarded(m_session.prompter(), std::bind_front(&SitesPage::popupOpened, this)));
 }
 
 QWidget* SitesPage::buildPanel() {
@@ -91,30 +96,30 @@ QWidget* SitesPage::buildPanel() {
         KeyFilter::noTyping(combo);
         paint(combo, false);
     }
-    connect(m_new, &QRadioButton::clicked, this, [this] {
-        m_commands.setSubmit(QStringLiteral("New"));
-        refreshSelectedRow();
-    });
-    connect(m_update, &QRadioButton::clicked, this, [this] {
-        m_commands.setSubmit(QStringLiteral("Update"));
-        refreshSelectedRow();
-    });
-    connect(m_post, &QCheckBox::clicked, this, [this](bool on) {
-        if (!m_commands.setPost(on)) {
-            const QSignalBlocker block(m_post);
-            m_post->setChecked(false);
-        }
-        refreshCounts();
-        refreshSelectedRow();
-    });
-    connect(m_cat1, &QComboBox::activated, this, [this] {
-        m_commands.setCategory(1, m_cat1->currentText());
-        refreshSelectedRow();
-    });
-    connect(m_cat2, &QComboBox::activated, this, [this] {
-        m_commands.setCategory(2, m_cat2->currentText());
-        refreshSelectedRow();
-    });
+    connect(m_new, &QRadioButton::clicked, this, guarded(m_session.prompter(), [this] {
+                m_commands.setSubmit(QStringLiteral("New"));
+                refreshSelectedRow();
+            }));
+    connect(m_update, &QRadioButton::clicked, this, guarded(m_session.prompter(), [this] {
+                m_commands.setSubmit(QStringLiteral("Update"));
+                refreshSelectedRow();
+            }));
+    connect(m_post, &QCheckBox::clicked, this, guarded(m_session.prompter(), [this](bool on) {
+                if (!m_commands.setPost(on)) {
+                    const QSignalBlocker block(m_post);
+                    m_post->setChecked(false);
+                }
+                refreshCounts();
+                refreshSelectedRow();
+            }));
+    connect(m_cat1, &QComboBox::activated, this, guarded(m_session.prompter(), [this] {
+                m_commands.setCategory(1, m_cat1->currentText());
+                refreshSelectedRow();
+            }));
+    connect(m_cat2, &QComboBox::activated, this, guarded(m_session.prompter(), [this] {
+                m_commands.setCategory(2, m_cat2->currentText());
+                refreshSelectedRow();
+            }));
     return panel;
 }
 
@@ -130,7 +135,8 @@ QWidget* SitesPage::buildButtons() {
     for (int b = 0; b < 4; ++b) {
         QPushButton* all = button(names[b], captions[b], box);
         grid->addWidget(all, 0, b);
-        connect(all, &QPushButton::clicked, this, [this, b] { gridAll(b); });
+        connect(all, &QPushButton::clicked, this,
+                guarded(m_session.prompter(), [this, b] { gridAll(b); }));
     }
     QPushButton* save = button("AppSiteChangeBtn", QStringLiteral("Save Changes"), box);
     QPushButton* url = button("AppSiteGoUrlBtn", QStringLiteral("Go to URL"), box);
@@ -146,55 +152,58 @@ QWidget* SitesPage::buildButtons() {
     grid->addWidget(m_gridLines, 1, 4, 1, 2);
     grid->addWidget(save, 2, 0, 1, 2);
     grid->addWidget(url, 2, 2, 1, 2);
-    connect(up, &QPushButton::clicked, this, [this] {
-        m_session.siteList().selectUp();
-        m_grid->selectRow(m_session.siteList().selected());
-        ShowSiteEntry();
-    });
-    connect(down, &QPushButton::clicked, this, [this] {
-        m_session.siteList().selectDown();
-        m_grid->selectRow(m_session.siteList().selected());
-        ShowSiteEntry();
-    });
-    connect(save, &QPushButton::clicked, this, [this] { m_commands.AppSiteChangeBtnClick(); });
-    connect(url, &QPushButton::clicked, this, &SitesPage::goToUrl);
-    connect(m_gridLines, &QCheckBox::clicked, this, [this](bool on) {
-        m_session.settings.UseGridLines = on;
-        m_session.settings.writeGridLines(m_session.gwide().paths().ProgramDir);
-        applyGridLines();
-    });
+    connect(up, &QPushButton::clicked, this, guarded(m_session.prompter(), [this] {
+                m_session.siteList().selectUp();
+                m_grid->selectRow(m_session.siteList().selected());
+                ShowSiteEntry();
+            }));
+    connect(down, &QPushButton::clicked, this, guarded(m_session.prompter(), [this] {
+                m_session.siteList().selectDown();
+                m_grid->selectRow(m_session.siteList().selected());
+                ShowSiteEntry();
+            }));
+    connect(save, &QPushButton::clicked, this,
+            guarded(m_session.prompter(), [this] { m_commands.AppSiteChangeBtnClick(); }));
+    connect(url, &QPushButton::clicked, this,
+            guarded(m_session.prompter(), std::bind_front(&SitesPage::goToUrl, this)));
+    connect(m_gridLines, &QCheckBox::clicked, this, guarded(m_session.prompter(), [this](bool on) {
+                m_session.settings.UseGridLines = on;
+                m_session.settings.writeGridLines(m_session.gwide().paths().ProgramDir);
+                applyGridLines();
+            }));
     return box;
 }
 
 void SitesPage::buildPopup() {
     m_popup = named(new QMenu(this), "SiteGridPopupMenu");
     connect(named(m_popup->addAction(QString()), "SG_PopUp_ToPost"), &QAction::triggered, this,
-            [this] {
+            guarded(m_session.prompter(), [this] {
                 m_commands.popupTogglePost();
                 refreshCounts();
                 ShowSiteEntry();
                 refreshSelectedRow();
-            });
+            }));
     connect(named(m_popup->addAction(QString()), "SG_PopUp_AsPost"), &QAction::triggered, this,
-            [this] {
+            guarded(m_session.prompter(), [this] {
                 m_commands.popupToggleKind();
                 ShowSiteEntry();
                 refreshSelectedRow();
-            });
+            }));
     connect(named(m_popup->addAction(QString()), "SG_PopUp_ChangePostDate"), &QAction::triggered,
-            this, [this] {
+            this, guarded(m_session.prompter(), [this] {
                 m_commands.popupTogglePostDate();
                 refreshSelectedRow();
-            });
+            }));
     m_popup->addSeparator();
     connect(named(m_popup->addAction(QStringLiteral("View in Site Builder")),
                   "SG_PopUp_GoToSiteBuilder"),
-            &QAction::triggered, this, [this] {
+            &QAction::triggered, this, guarded(m_session.prompter(), [this] {
                 if (const AppSiteEntry* row = m_session.siteList().selectedRow())
                     Q_EMIT viewInSiteBuilder(row->site);
-            });
+            }));
     connect(named(m_popup->addAction(QStringLiteral("Go To Sites URL")), "SG_PopUp_GoToURL"),
-            &QAction::triggered, this, &SitesPage::goToUrl);
+            &QAction::triggered, this,
+            guarded(m_session.prompter(), std::bind_front(&SitesPage::goToUrl, this)));
 }
 
 void SitesPage::popupOpened(const QPoint& at) {

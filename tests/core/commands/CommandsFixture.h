@@ -5,7 +5,7 @@
 #include "commands/CompanyCommands.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
-#include "support/ScriptedPrompter.h"
+#include "support/SessionFixture.h"
 #include "support/TempWorkspace.h"
 
 #include "base/ShipkitError.h"
@@ -16,13 +16,8 @@
 #include <gtest/gtest.h>
 
 // A loaded workspace with the company and application commands over it.
-class CommandsFixture : public ::testing::Test {
+class CommandsFixture : public ::testing::Test, protected SessionFixture {
 protected:
-    TempWorkspace ws;
-    ScriptedPrompter prompter;
-    FixedClock clock{QDateTime(QDate(2026, 12, 8), QTime(9, 30))};
-    TGWide gwide{ws.dir()};
-    Session session{gwide, prompter, clock};
     CompanyCommands companies{session};
     ApplicationCommands apps{session, companies};
 

@@ -6,7 +6,7 @@
 #include "records/ListFile.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
-#include "support/ScriptedPrompter.h"
+#include "support/SessionFixture.h"
 #include "support/TempWorkspace.h"
 
 #include <QDir>
@@ -14,13 +14,8 @@
 
 namespace {
 
-class SiteEngineTest : public ::testing::Test {
+class SiteEngineTest : public ::testing::Test, protected SessionFixture {
 protected:
-    TempWorkspace ws;
-    ScriptedPrompter prompter;
-    FixedClock clock{QDateTime(QDate(2026, 12, 8), QTime(9, 30))};
-    TGWide gwide{ws.dir()};
-    Session session{gwide, prompter, clock};
     SiteBuilderCommands builder{session};
 
     TEngBuild& eng() { return *gwide.engBuild(); }

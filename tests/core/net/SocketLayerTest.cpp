@@ -106,3 +106,23 @@ TEST(WaitLoop, InterruptEndsNestedWaits) {
     wait.clearInterrupt();
     EXPECT_TRUE(wait.run([] { return true; }));
 }
+
+TEST(WaitLoop, AThrowFromInsideANestedWaitLeavesNoLoopBehind) {
+    WaitLoop wait;
+    bool caught = false;
+    bool busyAfter = true;
+    QTimer::singleShot(0, [&] {
+        try {
+            QTimer::singleShot(0, [] { throw std::runtime_error("handler failed"); });
+            wait.run([] { return false; });
+        } catch (const std::runtime_error&) {
+            caught = true;
+        }
+        busyAfter = wait.busy();
+        wait.interrupt(); // ends the outer wait: a dangling inner loop would crash here
+    });
+    EXPECT_FALSE(wait.run([] { return false; }));
+    EXPECT_TRUE(caught);
+    EXPECT_TRUE(busyAfter); // only the outer wait is left
+    EXPECT_FALSE(wait.busy());
+}

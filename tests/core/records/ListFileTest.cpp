@@ -3,6 +3,7 @@
 #include "support/TempWorkspace.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,7 +76,19 @@ TEST_F(ListFileTest, UncreatableFileRaisesCannotCreate) {
         FAIL();
     } catch (const ShipkitError& e) {
         EXPECT_EQ(e.message(), "Cannot create file " + bad);
+        EXPECT_FALSE(e.reason().isEmpty());
     }
+}
+
+TEST_F(ListFileTest, AFolderInTheWayIsNamedAsTheReason) {
+    QDir().mkdir(ws.path("taken"));
+    try {
+        SaveList({"a"}, ws.path("taken"));
+        FAIL();
+    } catch (const ShipkitError& e) {
+        EXPECT_EQ(e.reason(), "Not a regular file");
+    }
+    EXPECT_TRUE(QFileInfo(ws.path("taken")).isDir());
 }
 
 TEST_F(ListFileTest, GarbageAndHugeLinesLoadWithoutCrashing) {

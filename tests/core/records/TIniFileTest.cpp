@@ -170,6 +170,7 @@ TEST_F(TIniFileTest, MissingFolderRaisesTheWriteMessage) {
         FAIL() << "no error raised";
     } catch (const ShipkitError& e) {
         EXPECT_EQ(e.message(), "Unable to write to " + ws.path("no/such/dir/x.dat"));
+        EXPECT_FALSE(e.reason().isEmpty());
     }
     EXPECT_FALSE(ws.exists("no"));
 }

@@ -6,7 +6,7 @@
 #include "scripts/MassChange.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
-#include "support/ScriptedPrompter.h"
+#include "support/SessionFixture.h"
 #include "support/TempWorkspace.h"
 
 #include <QFile>
@@ -14,13 +14,9 @@
 
 namespace {
 
-class ScriptCheckerTest : public ::testing::Test {
+class ScriptCheckerTest : public ::testing::Test, protected SessionFixture {
 protected:
-    TempWorkspace ws;
-    ScriptedPrompter prompter;
-    FixedClock clock{QDateTime(QDate(2026, 5, 1), QTime(10, 0))};
-    TGWide gwide{ws.dir()};
-    Session session{gwide, prompter, clock};
+    ScriptCheckerTest() : SessionFixture(QDateTime(QDate(2026, 5, 1), QTime(10, 0))) {}
 
     TEngBuild& eng() { return *gwide.engBuild(); }
     void load(const QByteArray& sites) {

@@ -2,7 +2,7 @@
 #include "engines/TEngBuild.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
-#include "support/ScriptedPrompter.h"
+#include "support/SessionFixture.h"
 #include "support/TempWorkspace.h"
 
 #include <QDir>
@@ -11,13 +11,8 @@
 
 namespace {
 
-class StartUpLoadTest : public ::testing::Test {
+class StartUpLoadTest : public ::testing::Test, protected SessionFixture {
 protected:
-    TempWorkspace ws;
-    ScriptedPrompter prompter;
-    FixedClock clock{QDateTime(QDate(2026, 12, 8), QTime(9, 30))};
-    TGWide gwide{ws.dir()};
-    Session session{gwide, prompter, clock};
 };
 
 TEST_F(StartUpLoadTest, EmptyFolderGetsTheEightFoldersAndNoCompany) {

@@ -5,7 +5,7 @@
 #include "commands/SiteListCommands.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
-#include "support/ScriptedPrompter.h"
+#include "support/SessionFixture.h"
 #include "support/TempWorkspace.h"
 
 #include <QLocale>
@@ -15,13 +15,8 @@ namespace {
 
 const QString kSep = QString(QChar(0x00B1));
 
-class AppSiteListTest : public ::testing::Test {
+class AppSiteListTest : public ::testing::Test, protected SessionFixture {
 protected:
-    TempWorkspace ws;
-    ScriptedPrompter prompter;
-    FixedClock clock{QDateTime(QDate(2026, 12, 8), QTime(9, 30))};
-    TGWide gwide{ws.dir()};
-    Session session{gwide, prompter, clock};
     AppSiteList& list = session.siteList();
     SiteListCommands commands{session};
 

@@ -6,7 +6,7 @@
 #include "gui/engines/SiteBuilderPage.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
-#include "support/ScriptedPrompter.h"
+#include "support/SessionFixture.h"
 #include "support/TempWorkspace.h"
 
 #include <QComboBox>
@@ -16,13 +16,8 @@
 #include <memory>
 
 // A workspace of three sites (two built in, one made by the user) under a shown builder page.
-class SiteBuilderFixture : public ::testing::Test {
+class SiteBuilderFixture : public ::testing::Test, protected SessionFixture {
 protected:
-    TempWorkspace ws;
-    ScriptedPrompter prompter;
-    FixedClock clock{QDateTime(QDate(2026, 12, 8), QTime(9, 30))};
-    TGWide gwide{ws.dir()};
-    Session session{gwide, prompter, clock};
     SiteBuilderCommands commands{session};
     std::unique_ptr<SiteBuilderPage> page;
 

@@ -5,7 +5,7 @@
 #include "records/ApplicationRecord.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
-#include "support/ScriptedPrompter.h"
+#include "support/SessionFixture.h"
 #include "support/TempWorkspace.h"
 
 #include <QApplication>
@@ -30,13 +30,8 @@ const char* const kSpacelessFields[] = {"appurl", "dl1_32",     "dl2_32",     "d
                                         "dl4_16", "screenshot", "URLGifEdit", "URLIcoEdit"};
 const char* const kSelectors[] = {"AppName", "platforms", "status", "installer", "diststatus"};
 
-class AppInfoPageTest : public ::testing::Test {
+class AppInfoPageTest : public ::testing::Test, protected SessionFixture {
 protected:
-    TempWorkspace ws;
-    ScriptedPrompter prompter;
-    FixedClock clock{QDateTime(QDate(2026, 12, 8), QTime(9, 30))};
-    TGWide gwide{ws.dir()};
-    Session session{gwide, prompter, clock};
     CompanyCommands companies{session};
     ApplicationCommands commands{session, companies};
     std::unique_ptr<AppInfoPage> page;

@@ -7,7 +7,7 @@
 #include "gui/scripts/TVarsForm.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
-#include "support/ScriptedPrompter.h"
+#include "support/SessionFixture.h"
 #include "support/TempWorkspace.h"
 
 #include <QApplication>
@@ -27,13 +27,9 @@
 
 namespace {
 
-class ScriptWindowsTest : public ::testing::Test {
+class ScriptWindowsTest : public ::testing::Test, protected SessionFixture {
 protected:
-    TempWorkspace ws;
-    ScriptedPrompter prompter;
-    FixedClock clock{QDateTime(QDate(2026, 2, 3), QTime(4, 5))};
-    TGWide gwide{ws.dir()};
-    Session session{gwide, prompter, clock};
+    ScriptWindowsTest() : SessionFixture(QDateTime(QDate(2026, 2, 3), QTime(4, 5))) {}
 
     TEngBuild& eng() { return *gwide.engBuild(); }
     void load(const QByteArray& sites) {

@@ -2,7 +2,7 @@
 #include "gui/shell/TSettingsForm.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
-#include "support/ScriptedPrompter.h"
+#include "support/SessionFixture.h"
 #include "support/TempWorkspace.h"
 
 #include <QDir>
@@ -18,13 +18,8 @@
 
 namespace {
 
-class SettingsFormTest : public ::testing::Test {
+class SettingsFormTest : public ::testing::Test, protected SessionFixture {
 protected:
-    TempWorkspace ws;
-    ScriptedPrompter prompter;
-    FixedClock clock{QDateTime(QDate(2026, 12, 8), QTime(9, 30))};
-    TGWide gwide{ws.dir()};
-    Session session{gwide, prompter, clock};
     std::unique_ptr<TSettingsForm> form;
 
     void open() {
