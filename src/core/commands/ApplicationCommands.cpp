@@ -3,6 +3,7 @@
 #include "base/BusyCursor.h"
 #include "commands/CompanyCommands.h"
 #include "commands/NewNameQuestion.h"
+#include "commands/SaveQuestion.h"
 #include "records/ListFile.h"
 #include "records/TIniFile.h"
 #include "shell/Session.h"
@@ -81,25 +82,36 @@ void ApplicationCommands::SaveApplication() {
     m_session.app().write(file, name);
     SaveList(splitLines(m_session.app().longDescription), dataPath(m_session, name, ".lds"));
     SaveList(splitLines(m_session.app().notes), dataPath(m_session, name, ".nts"));
-    m_session.AppUnsaved = false;
+    m_session.markAppSaved();
+    m_session.announceSaved(name);
 }
 
 bool ApplicationCommands::chooseCompany(int index) {
     if (index == m_session.companyIndex())
         return true;
-    if (m_session.AppUnsaved && !m_session.appText().isEmpty()) {
-        Prompter& prompter = m_session.prompter();
-        prompter.beep(Prompter::Sound::Information);
-        const auto answer =
-            prompter.confirm(QStringLiteral("Would you like to save %1?").arg(m_session.appText()),
-                             Prompter::Buttons::YesNoCancel);
-        if (answer == Prompter::Answer::Cancel)
-            return false;
-        if (answer == Prompter::Answer::Yes)
-            SaveApplication();
-    }
+    Prompter& prompter = m_session.prompter();
+    if (!SaveQuestion::ask(prompter, m_session.CompanyUnsaved,
+                           QStringLiteral("Changed Company Info"),
+                           [this] { m_companies.SaveCompanyBtnClick(); }) ||
+        !askToSaveApplication())
+        return false;
     m_session.chooseCompany(index);
     return true;
+}
+
+bool ApplicationCommands::chooseApp(int index) {
+    if (index == m_session.appIndex())
+        return true;
+    if (!askToSaveApplication())
+        return false;
+    m_session.selectApp(index);
+    return true;
+}
+
+bool ApplicationCommands::askToSaveApplication() {
+    return SaveQuestion::ask(m_session.prompter(),
+                             m_session.AppUnsaved && !m_session.appText().isEmpty(),
+                             m_session.appText(), [this] { SaveApplication(); });
 }
 
 void ApplicationCommands::ClearApplicationFields() {

@@ -22,12 +22,17 @@ public:
     // Choosing another company shows its own applications; unsaved edits of the application
     // shown are offered for saving first. False when the user cancelled.
     bool chooseCompany(int index);
+    // Choosing another application offers to save the one shown; false when cancelled.
+    bool chooseApp(int index);
 
     // Leaving the 8-character name field: false when the name was refused (the field is
     // then emptied and keeps the focus); otherwise the name is lower-cased.
     bool char8nameExit();
 
 private:
+    // False when the user cancelled.
+    bool askToSaveApplication();
+
     Session& m_session;
     CompanyCommands& m_companies;
 };

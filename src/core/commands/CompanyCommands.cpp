@@ -51,7 +51,7 @@ void CompanyCommands::DeleteCompanyBtnClick() {
     // Nothing left to show: an empty page, no applications, nothing unsaved.
     m_session.chooseCompany(-1);
     ClearCompanyFields();
-    m_session.CompanyUnsaved = false;
+    m_session.markCompanySaved();
 }
 
 void CompanyCommands::SaveCompanyBtnClick() {
@@ -61,7 +61,8 @@ void CompanyCommands::SaveCompanyBtnClick() {
     BusyCursor busy(m_session.prompter());
     const TIniFile file(m_session.gwide().paths().CompaniesDir + name + QStringLiteral(".dat"));
     m_session.company().write(file);
-    m_session.CompanyUnsaved = false;
+    m_session.markCompanySaved();
+    m_session.announceSaved(name);
 }
 
 void CompanyCommands::ClearCompanyFields() {

@@ -2,6 +2,7 @@
 
 #include "base/BusyCursor.h"
 #include "base/Prompter.h"
+#include "commands/SaveQuestion.h"
 #include "engines/MatchUp.h"
 #include "engines/TEngBuild.h"
 #include "records/TIniFile.h"
@@ -17,13 +18,25 @@ TEngBuild& SiteBuilderCommands::engines() const {
     return *m_session.gwide().engBuild();
 }
 
-void SiteBuilderCommands::selectSite(int index) {
+bool SiteBuilderCommands::selectSite(int index) {
+    if (!SaveQuestion::ask(m_session.prompter(), m_session.EngineUnsaved,
+                           QStringLiteral("Added/Changed Engine Info"),
+                           [this] { SaveSiteBtnClick(); })) {
+        m_session.engineReplaced(); // the builder shows the site it keeps
+        return false;
+    }
     BusyCursor busy(m_session.prompter());
     engines().select(index);
     const int selected = engines().selectedIndex();
     engines().LoadSiteEngine(selected < 0 ? QString() : engines().engineList().at(selected));
-    m_session.EngineUnsaved = false;
+    m_session.markEngineSaved();
     m_session.engineReplaced();
+    return true;
+}
+
+void SiteBuilderCommands::makeFirstSiteCurrent() {
+    if (engines().selectedIndex() < 0 && !engines().engineList().isEmpty())
+        selectSite(0);
 }
 
 bool SiteBuilderCommands::NewSiteBtnClick() {
@@ -35,9 +48,8 @@ bool SiteBuilderCommands::NewSiteBtnClick() {
         if (engines().AddSite(*typed, m_session.prompter()))
             break;
     }
-    engines().resetCurrent();
+    m_session.markEngineSaved();
     m_session.EngineUnsaved = true;
-    engines().SaveSiteEngine();
     m_session.engineListReplaced();
     m_session.engineReplaced();
     return true;
@@ -49,7 +61,8 @@ void SiteBuilderCommands::SaveSiteBtnClick() {
     BusyCursor busy(m_session.prompter());
     engines().SaveSiteEngine();
     m_session.rebuildSiteList();
-    m_session.EngineUnsaved = false;
+    m_session.markEngineSaved();
+    m_session.announceSaved(engines().current().name);
 }
 
 void SiteBuilderCommands::DeleteSiteBtnClick() {
@@ -61,7 +74,8 @@ void SiteBuilderCommands::DeleteSiteBtnClick() {
         return;
     BusyCursor busy(m_session.prompter());
     engines().DeleteSite();
-    m_session.EngineUnsaved = false;
+    m_session.markEngineSaved();
+    m_session.rebuildSiteList();
     m_session.engineListReplaced();
     m_session.engineReplaced();
 }
@@ -73,9 +87,9 @@ bool SiteBuilderCommands::loadDefaultScript(SiteEngine::Script script) {
         return false;
     QString& editor = engines().current().scripts[script];
     editor.clear();
-    m_session.EngineUnsaved = true;
     m_session.engineReplaced();
     editor = DefaultScripts(m_session.gwide().paths()).load(script);
+    m_session.engineEdited();
     m_session.engineReplaced();
     return true;
 }
@@ -92,9 +106,6 @@ std::optional<QString> SiteBuilderCommands::siteWebUrl(const QString& site) cons
 }
 
 void SiteBuilderCommands::storeMatchUp(const std::vector<QString>& values) {
-    SiteEngine& engine = engines().current();
-    const SiteEngine before = engine;
-    MatchUp::store(engine, values);
-    if (engine.values != before.values)
-        m_session.EngineUnsaved = true;
+    MatchUp::store(engines().current(), values);
+    m_session.engineEdited();
 }

@@ -14,7 +14,10 @@ class SiteBuilderCommands {
 public:
     explicit SiteBuilderCommands(Session& session);
 
-    void selectSite(int index);
+    // Offers to save the engine shown first; false when the user cancelled.
+    bool selectSite(int index);
+    // The first site becomes current when none is, as opening the builder's page does.
+    void makeFirstSiteCurrent();
     // True when a site was created ("Contribute!" is then shown).
     bool NewSiteBtnClick();
     void SaveSiteBtnClick();

@@ -81,6 +81,7 @@ void SiteListCommands::AppSiteChangeBtnClick() {
     BusyCursor busy(m_session.prompter());
     list().SaveSiteList(m_session.appText());
     m_session.SiteListChanged = false;
+    m_session.announceSaved(QStringLiteral("the site list of ") + m_session.appText());
 }
 
 QStringList SiteListCommands::categoryLabels(const QString& site, int which) const {

@@ -46,6 +46,8 @@ struct SiteEngine {
     void readSettings(const IniSnapshot& file);
     void writeSettings(const TIniFile& file) const;
 
+    bool operator==(const SiteEngine&) const = default;
+
 private:
     static std::vector<QString> defaultValues();
 };

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -126,11 +127,19 @@ bool TEngBuild::AddSite(const QString& typed, Prompter& prompter) {
                           QString());
         return false;
     }
+    // The lists name the site only once its files exist, so a failed write leaves no ghost.
+    SiteEngine added;
+    added.name = name;
+    const SiteEngine before = std::exchange(m_current, added);
+    try {
+        SaveSiteEngine();
+    } catch (...) {
+        m_current = before;
+        throw;
+    }
     insertSorted(m_engines, name);
     insertSorted(m_user, name);
     m_selected = static_cast<int>(m_engines.indexOf(name));
-    m_current.name = name;
-    MatchUp::resetToFixedTexts(m_current);
     SaveSiteLists();
     return true;
 }

@@ -25,7 +25,8 @@ public:
     // Makes the named site current: defaults first, then whatever files exist.
     void LoadSiteEngine(const QString& name);
     void SaveSiteEngine() const;
-    // A new user engine; false for an empty name or a duplicate (after the error box).
+    // A new user engine, current and written; false for an empty, unusable or duplicate name
+    // (after the error box). A failed write raises and leaves the lists as they were.
     bool AddSite(const QString& name, Prompter& prompter);
     void DeleteSite();
 

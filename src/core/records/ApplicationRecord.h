@@ -27,4 +27,6 @@ struct ApplicationRecord {
     // Reads every key but "NAME" into a record; text files are not touched here.
     static ApplicationRecord read(const TIniFile& file);
     void write(const TIniFile& file, const QString& name) const;
+
+    bool operator==(const ApplicationRecord&) const = default;
 };

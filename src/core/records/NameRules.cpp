@@ -3,6 +3,11 @@
 namespace NameRules {
 
 QString fileNameProblem(const QString& name) {
+    // Longer names would not fit a file name once the suffixes are added.
+    if (name.size() > MaxLength)
+        return QStringLiteral("A name cannot be longer than %1 characters. Please choose another "
+                              "name.")
+            .arg(MaxLength);
     if (name == QLatin1String(".") || name == QLatin1String(".."))
         return QStringLiteral("\"%1\" cannot be used as a name. Please choose another.").arg(name);
     for (const QChar c : name) {

@@ -125,6 +125,7 @@ void Session::compnameChange() {
     m_company[CompanyRecord::BHSID] = loaded[CompanyRecord::BHSID];
     for (int f = CompanyRecord::CONTACT; f < CompanyRecord::FieldCount; ++f)
         setCompanyField(static_cast<CompanyRecord::Field>(f), loaded.values[f]);
+    markCompanySaved();
     Q_EMIT companyLoaded();
 }
 
@@ -132,7 +133,7 @@ void Session::setCompanyField(CompanyRecord::Field field, const QString& value) 
     if (m_company[field] == value)
         return;
     m_company[field] = value;
-    CompanyUnsaved = true;
+    CompanyUnsaved = m_company.values != m_companySaved.values;
 }
 
 QString Session::appText() const {
@@ -154,7 +155,7 @@ void Session::selectApp(int index) {
     }
     // No application to show: empty fields, no sites, and nothing to save.
     clearAppFields();
-    AppUnsaved = false;
+    markAppSaved();
     rebuildSiteList();
 }
 
@@ -202,6 +203,7 @@ void Session::AppNameChange() {
     };
     setLongDescription(loadMemo(stem + QStringLiteral(".lds")));
     setNotes(loadMemo(stem + QStringLiteral(".nts")));
+    markAppSaved();
     refreshLongDate();
     Q_EMIT appLoaded();
     rebuildSiteList();
@@ -216,7 +218,7 @@ void Session::setAppText(QString& target, const QString& value) {
     if (target == value)
         return;
     target = value;
-    AppUnsaved = true;
+    AppUnsaved = !(m_app == m_appSaved);
 }
 
 void Session::setAppValue(const QString& key, const QString& value) {
@@ -236,4 +238,30 @@ void Session::setNotes(const QString& text) {
 void Session::refreshLongDate() {
     m_longDate = longdatep(m_app.value("DAY"), m_app.value("MONTH"), m_app.value("YEAR"));
     Q_EMIT longDateChanged();
+}
+
+void Session::markCompanySaved() {
+    m_companySaved = m_company;
+    CompanyUnsaved = false;
+}
+
+void Session::markAppSaved() {
+    m_appSaved = m_app;
+    AppUnsaved = false;
+}
+
+void Session::markEngineSaved() {
+    m_engineSaved = m_gwide.engBuild()->current();
+    EngineUnsaved = false;
+}
+
+void Session::engineEdited() {
+    EngineUnsaved = !(m_gwide.engBuild()->current() == m_engineSaved);
+}
+
+void Session::clearUnsaved() {
+    markCompanySaved();
+    markAppSaved();
+    markEngineSaved();
+    SiteListChanged = false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engines/SiteEngine.h"
 #include "records/ApplicationRecord.h"
 #include "records/CompanyRecord.h"
 #include "scripts/ExpansionContext.h"
@@ -87,6 +88,16 @@ public:
     void engineReplaced() { Q_EMIT engineLoaded(); }
     void engineListReplaced() { Q_EMIT engineListChanged(); }
     void requestPage(Page page) { Q_EMIT pageRequested(page); }
+    void announceSaved(const QString& what) { Q_EMIT saved(what); }
+
+    // What was last loaded or saved: a record counts as changed only when it differs from it.
+    void markCompanySaved();
+    void markAppSaved();
+    void markEngineSaved();
+    // The current engine was edited: changed unless the edit restored what was saved.
+    void engineEdited();
+    // Nothing is unsaved any more: what is shown becomes what counts as saved.
+    void clearUnsaved();
 
     Settings settings;
     bool CompanyUnsaved = false;
@@ -114,6 +125,8 @@ Q_SIGNALS:
     void engineLoaded();
     // A command asks the window to show a page (a switch made by the program runs no checks).
     void pageRequested(Session::Page page);
+    // Something was written: its name, for the status bar.
+    void saved(const QString& what);
 
 private:
     void setAppText(QString& target, const QString& value);
@@ -124,9 +137,12 @@ private:
     QStringList m_companies;
     int m_companyIndex = -1;
     CompanyRecord m_company;
+    CompanyRecord m_companySaved;
     QStringList m_apps;
     int m_appIndex = -1;
     ApplicationRecord m_app;
+    ApplicationRecord m_appSaved;
+    SiteEngine m_engineSaved;
     QString m_longDate;
     AppSiteList m_siteList;
     QString m_loadError;

@@ -66,7 +66,7 @@ SiteEngine& SiteEngineBinder::engine() const {
 }
 
 void SiteEngineBinder::markChanged() {
-    m_session.EngineUnsaved = true;
+    m_session.engineEdited();
 }
 
 QLineEdit* SiteEngineBinder::edit(const QString& control, const QString& key, QWidget* parent) {

@@ -1,5 +1,7 @@
 #include "gui/records/AppInfoPage.h"
 
+#include "commands/ApplicationCommands.h"
+
 #include "gui/controls/CompactLayouts.h"
 #include "gui/controls/KeyFilter.h"
 #include "gui/records/AppDescriptionPage.h"
@@ -14,7 +16,8 @@
 #include <QTabWidget>
 
 AppInfoPage::AppInfoPage(Session& session, ApplicationCommands& commands, QWidget* parent)
-    : QWidget(parent), m_session(session), m_binder(new AppFieldBinder(session, this)) {
+    : QWidget(parent), m_session(session), m_commands(commands),
+      m_binder(new AppFieldBinder(session, this)) {
     setObjectName(QStringLiteral("AppInfoSheet"));
     auto* layout = CompactLayouts::column(this, 2);
     layout->addWidget(buildSelector());
@@ -50,8 +53,8 @@ QWidget* AppInfoPage::buildSelector() {
     // Picking the entry already shown would reload it and drop unsaved edits.
     connect(m_appName, &QComboBox::activated, this,
             guarded(m_session.prompter(), [this](int index) {
-                if (index != m_session.appIndex())
-                    m_session.selectApp(index);
+                if (!m_commands.chooseApp(index))
+                    refreshList();
             }));
     return box;
 }

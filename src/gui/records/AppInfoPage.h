@@ -29,6 +29,7 @@ private:
     QWidget* buildSelector();
 
     Session& m_session;
+    ApplicationCommands& m_commands;
     AppFieldBinder* m_binder = nullptr;
     QComboBox* m_appName = nullptr;
     QTabWidget* m_pages = nullptr;

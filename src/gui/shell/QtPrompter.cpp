@@ -12,7 +12,7 @@ const QString kTitle = QStringLiteral("Shipkit");
 }
 
 std::optional<QString> QtPrompter::askName(const QString& caption, const QString& text) {
-    TSiteEntryFrm dialog(m_parent);
+    TSiteEntryFrm dialog(owner());
     dialog.setWindowTitle(caption);
     dialog.Edit1()->setText(text);
     if (dialog.exec() != QDialog::Accepted)
@@ -24,7 +24,7 @@ Prompter::Answer QtPrompter::confirm(const QString& text, Buttons buttons) {
     auto choices = QMessageBox::Yes | QMessageBox::No;
     if (buttons == Buttons::YesNoCancel)
         choices |= QMessageBox::Cancel;
-    switch (QMessageBox::question(m_parent, QStringLiteral("Confirm"), text, choices)) {
+    switch (QMessageBox::question(owner(), QStringLiteral("Confirm"), text, choices)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
@@ -35,19 +35,27 @@ Prompter::Answer QtPrompter::confirm(const QString& text, Buttons buttons) {
 }
 
 void QtPrompter::errorBox(const QString& first, const QString& second, const QString& instruction) {
-    TErrorForm(first, second, instruction, m_parent).exec();
+    TErrorForm(first, second, instruction, owner()).exec();
 }
 
 void QtPrompter::errorDialog(const QString& text) {
-    QMessageBox::critical(m_parent, QStringLiteral("Error"), text);
+    QMessageBox::critical(owner(), QStringLiteral("Error"), text);
 }
 
 void QtPrompter::message(const QString& text) {
-    QMessageBox::information(m_parent, kTitle, text);
+    QMessageBox::information(owner(), kTitle, text);
 }
 
 void QtPrompter::handlerError(const QString& text) {
-    QMessageBox::critical(m_parent, kTitle, text);
+    QMessageBox::critical(owner(), kTitle, text);
+}
+
+QWidget* QtPrompter::owner() const {
+    // A box raised from a dialog belongs to that dialog, or it would open behind it.
+    QWidget* active = QApplication::activeModalWidget();
+    if (!active)
+        active = QApplication::activeWindow();
+    return active ? active : m_parent;
 }
 
 void QtPrompter::beep(Sound) {

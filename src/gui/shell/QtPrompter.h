@@ -20,5 +20,8 @@ public:
     void setBusy(bool on) override;
 
 private:
+    // The window a box belongs to: the active one, else the main window.
+    QWidget* owner() const;
+
     QWidget* m_parent;
 };

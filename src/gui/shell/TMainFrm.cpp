@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTabWidget>
 
 Q_LOGGING_CATEGORY(lcInstance, "shipkit.instance", QtWarningMsg)
@@ -48,15 +49,21 @@ TMainFrm::TMainFrm(Session& session, QtPrompter& prompter, QWidget* parent)
     setObjectName(QStringLiteral("TMainFrm"));
     setWindowTitle(QStringLiteral("Shipkit 2.04"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     m_prompter.setParent(this);
     buildPages();
     buildMenus();
     wireCompanyPage();
     connect(&m_session, &Session::pageRequested, this,
             guarded(m_prompter, std::bind_front(&TMainFrm::showPage, this)));
-    setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    connect(&m_session, &Session::saved, this, [this](const QString& what) {
+        statusBar()->showMessage(QStringLiteral("Saved ") + what, SavedMessageMs);
+    });
+    // The designed size is the smallest that shows everything; the window may grow from it.
+    const QSize designed(ClientWidth, ClientHeight + menuBar()->sizeHint().height() +
+                                          statusBar()->sizeHint().height());
+    setMinimumSize(designed);
+    resize(designed);
 }
 
 void TMainFrm::buildPages() {
@@ -84,7 +91,7 @@ void TMainFrm::buildPages() {
 }
 
 QAction* TMainFrm::addItem(QMenu* menu, const char* name, const char* caption) {
-    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(QString::fromLatin1(name));
     return action;
 }
@@ -97,6 +104,8 @@ void TMainFrm::buildMenus() {
     m_viewReports = addItem(m_fileMenu, "Mnu_ViewReports", "&View Reports");
     connect(m_viewReports, &QAction::triggered, this,
             guarded(m_prompter, std::bind_front(&TMainFrm::Mnu_ReportsClick, this)));
+    connect(addItem(m_fileMenu, "Mnu_CheckEngines", "&Check Site Engines\u2026"),
+            &QAction::triggered, this, [this] { Q_EMIT engineCheckerRequested(); });
     m_fileMenu->addSeparator();
     addItem(m_fileMenu, "Mnu_UpdateData", "&Update Data Files");
     m_fileMenu->addSeparator();
@@ -113,6 +122,12 @@ void TMainFrm::buildMenus() {
             guarded(m_prompter, [] { gourl(ShipkitHomePage); }));
     connect(addItem(m_helpMenu, "TallmarkHomePage1", "Tallmark Home Page"), &QAction::triggered,
             this, guarded(m_prompter, [] { gourl(TallmarkHomePage); }));
+    auto* save = new QAction(this);
+    save->setObjectName(QStringLiteral("SaveShortcut"));
+    save->setShortcut(QKeySequence::Save);
+    addAction(save);
+    connect(save, &QAction::triggered, this,
+            guarded(m_prompter, std::bind_front(&TMainFrm::saveCurrentPage, this)));
     QAction* about = addItem(m_helpMenu, "About2", "&About");
     about->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
     connect(about, &QAction::triggered, this,
@@ -160,10 +175,7 @@ void TMainFrm::FormShow() {
     showPage(Session::CompanyInfo);
     if (!m_session.apps().isEmpty())
         m_session.selectApp(0);
-    m_session.CompanyUnsaved = false;
-    m_session.AppUnsaved = false;
-    m_session.EngineUnsaved = false;
-    m_session.SiteListChanged = false;
+    m_session.clearUnsaved();
     m_sitesPage->refreshCounts();
     m_sitesPage->ShowSiteEntry();
     delete m_splash;
@@ -182,6 +194,27 @@ void TMainFrm::ActivateMessage() {
         showNormal();
     raise();
     activateWindow();
+}
+
+void TMainFrm::saveCurrentPage() {
+    if (m_session.Posting)
+        return;
+    switch (m_pages->currentIndex()) {
+    case Session::CompanyInfo:
+        m_companyCommands.SaveCompanyBtnClick();
+        break;
+    case Session::AppInfo:
+        m_appCommands.SaveAppBtnClick();
+        break;
+    case Session::Sites:
+        m_siteListCommands.AppSiteChangeBtnClick();
+        break;
+    case Session::SiteBuilder:
+        m_siteBuilderCommands.SaveSiteBtnClick();
+        break;
+    default:
+        break;
+    }
 }
 
 void TMainFrm::showPage(Session::Page page) {
@@ -290,6 +323,8 @@ void TMainFrm::wireScriptWindows() {
                 TScriptCheckFrm::testScript(m_session, script, this);
             }));
     connect(this, &TMainFrm::engineCheckerRequested, this, guarded(m_prompter, [this] {
+                // Category variables need a current site, as the builder's page gives one.
+                m_siteBuilderCommands.makeFirstSiteCurrent();
                 TEngineCheckFrm checker(m_session, this);
                 checker.exec();
             }));

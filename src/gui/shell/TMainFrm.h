@@ -27,6 +27,8 @@ class TMainFrm : public QMainWindow {
 public:
     static constexpr int ClientWidth = 596;
     static constexpr int ClientHeight = 408;
+    // How long the status bar says what was saved.
+    static constexpr int SavedMessageMs = 4000;
     static const QString ShipkitHomePage;
     static const QString TallmarkHomePage;
 
@@ -78,6 +80,8 @@ private:
     void PageControl1Change();
     bool requireCompany();
     void Help1Click();
+    // Ctrl+S: saves what the current page shows.
+    void saveCurrentPage();
 
     Session& m_session;
     QtPrompter& m_prompter;

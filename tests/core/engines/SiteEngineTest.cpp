@@ -240,7 +240,7 @@ TEST_F(SiteEngineTest, MatchUpOpeningValuesAndTranslation) {
     builder.storeMatchUp(opening);
     EXPECT_TRUE(session.EngineUnsaved);
     EXPECT_EQ(eng().current().text("MUF_Author"), "Author");
-    session.EngineUnsaved = false;
+    session.markEngineSaved();
     builder.storeMatchUp(MatchUp::openingValues(eng().current()));
     EXPECT_FALSE(session.EngineUnsaved);
     eng().current().set("MUF_Shareware", "SW");

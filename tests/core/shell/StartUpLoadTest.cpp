@@ -95,11 +95,15 @@ TEST_F(StartUpLoadTest, FolderThatCannotBeCreatedIsNotReported) {
     EXPECT_TRUE(prompter.shown.isEmpty());
 }
 
-TEST_F(StartUpLoadTest, LoadingACompanyMarksItUnsavedWhenFieldsChange) {
+TEST_F(StartUpLoadTest, LoadingACompanyMarksNothingChanged) {
     ws.write("companies/companies.dat", "A\r\n");
     ws.write("companies/A.dat", "[COMPANY]\r\nCONAME=A\r\nCONTACT=x\r\n");
     ASSERT_TRUE(session.LoadWorkspace());
+    EXPECT_FALSE(session.CompanyUnsaved);
+    session.setCompanyField(CompanyRecord::CONTACT, "y");
     EXPECT_TRUE(session.CompanyUnsaved);
+    session.setCompanyField(CompanyRecord::CONTACT, "x");
+    EXPECT_FALSE(session.CompanyUnsaved);
 }
 
 TEST_F(StartUpLoadTest, ChoosingACompanyLoadsItsApplications) {

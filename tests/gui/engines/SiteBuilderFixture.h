@@ -64,8 +64,11 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
     }
 
-    // Picks an entry of the site selector with the keyboard, as the user can.
+    // Picks an entry of the site selector with the keyboard, as the user can; unsaved edits
+    // are dropped by answering No to the save question.
     void pick(int index) {
+        if (session.EngineUnsaved)
+            prompter.answers = {Prompter::Answer::No};
         QComboBox* box = siteNames();
         box->setFocus();
         while (box->currentIndex() < index)

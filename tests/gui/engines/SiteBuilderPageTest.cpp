@@ -225,7 +225,7 @@ TEST_F(SiteBuilderPageTest, EnablingRulesFollowEachUseCheckBox) {
         showSubPage(rule.subPage);
         QCheckBox* use = check(rule.use);
         for (int round = 0; round < 2; ++round) {
-            session.EngineUnsaved = false;
+            session.markEngineSaved();
             const bool was = use->isChecked();
             for (const char* name : rule.governed)
                 EXPECT_EQ(find<QWidget>(name)->isEnabled(), was) << rule.use << " " << name;
@@ -261,7 +261,7 @@ TEST_F(SiteBuilderPageTest, WithoutZipOnlyAddToUploadStays) {
     EXPECT_TRUE(radio("EB_AddFileToUploadChk")->isChecked());
     EXPECT_EQ(eng().current().addedText(), Added::AddToUpload);
     for (const char* choice : {"EB_IncludeInZipChk", "EB_AddedTextBoth"}) {
-        session.EngineUnsaved = false;
+        session.markEngineSaved();
         click(radio(choice));
         EXPECT_TRUE(session.EngineUnsaved) << choice;
         EXPECT_TRUE(radio("EB_AddFileToUploadChk")->isChecked()) << choice;
@@ -322,11 +322,13 @@ TEST_F(SiteBuilderPageTest, TypingIntoTheSiteSelectorChangesNothing) {
     EXPECT_FALSE(session.EngineUnsaved);
 }
 
-TEST_F(SiteBuilderPageTest, PickingAnotherSiteLoadsItAndLosesUnsavedEdits) {
+TEST_F(SiteBuilderPageTest, PickingAnotherSiteAsksAndNoLoadsItWithoutTheEdits) {
     page->enterPage();
     QTest::keyClicks(edit("EB_SitesWebUrlEdit"), "x");
     EXPECT_TRUE(session.EngineUnsaved);
     pick(1);
+    EXPECT_EQ(prompter.shown,
+              QStringList{"confirm: Would you like to save Added/Changed Engine Info?"});
     EXPECT_EQ(eng().current().name, "beta");
     EXPECT_FALSE(session.EngineUnsaved);
     EXPECT_EQ(edit("EB_SitesWebUrlEdit")->text(), "");
@@ -341,7 +343,7 @@ TEST_F(SiteBuilderPageTest, PickingAnotherSiteLoadsItAndLosesUnsavedEdits) {
 TEST_F(SiteBuilderPageTest, EveryKindOfEditMarksTheEngineAndALoadClearsIt) {
     page->enterPage();
     const auto edited = [&](const char* what, const std::function<void()>& act) {
-        session.EngineUnsaved = false;
+        session.markEngineSaved();
         act();
         EXPECT_TRUE(session.EngineUnsaved) << what;
     };
@@ -438,6 +440,7 @@ TEST_F(SiteBuilderPageTest, ContributeGoesWhenAnotherPartShowsAnotherSite) {
     click(button("Eb_FTPScriptDefaultBtn"));
     EXPECT_EQ(eng().current().scripts[SiteEngine::FtpNew], "Default");
     EXPECT_TRUE(button("ContributeBtn")->isVisible()); // the same site, changed
+    prompter.answers = {Prompter::Answer::No};
     commands.selectSite(0);
     EXPECT_FALSE(button("ContributeBtn")->isVisible());
 }

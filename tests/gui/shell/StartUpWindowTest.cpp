@@ -112,8 +112,9 @@ TEST_F(StartUpWindowTest, PagesSubPagesAndMenus) {
               (QStringList{"Company Info", "App Info", "Sites", "Submit", "Site Builder"}));
     EXPECT_EQ(pages->widget(4)->objectName(), "SiteBuilderSheet");
     EXPECT_EQ(menuTexts(w->fileMenu()),
-              (QStringList{"&Settings", "&View Reports", "-", "&Update Data Files", "-",
-                           "Default FTP Script", "Default Email Scripts", "-", "E&xit"}));
+              (QStringList{"&Settings", "&View Reports", "&Check Site Engines\u2026", "-",
+                           "&Update Data Files", "-", "Default FTP Script", "Default Email Scripts",
+                           "-", "E&xit"}));
     EXPECT_EQ(menuTexts(w->helpMenu()),
               (QStringList{"&Help", "Shipkit Home Page", "Tallmark Home Page", "&About"}));
     auto* about = w->findChild<QAction*>("About2");
