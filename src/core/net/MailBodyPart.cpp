@@ -13,7 +13,8 @@ bool fits(const QString& text, char16_t limit) {
 }
 
 bool hasLongLine(const QByteArray& text) {
-    for (const QByteArrayView line : TextLines(text).lines())
+    const TextLines split(text);
+    for (const QByteArrayView line : split.lines())
         if (line.size() >= MailBodyPart::LongLine)
             return true;
     return false;
@@ -42,7 +43,8 @@ MailBodyPart::MailBodyPart(const QStringList& lines, TCharSet charSet) {
     }
     if (charset == "us-ascii" && !hasLongLine(bytes)) {
         m_headers = contentLines(charset, "7bit");
-        for (const QByteArrayView line : TextLines(bytes).lines())
+        const TextLines split(bytes);
+        for (const QByteArrayView line : split.lines())
             m_content.append(line).append("\r\n");
         return;
     }

@@ -36,23 +36,38 @@ bool isOwnHeader(const QString& line) {
     return colon >= 0 && own.contains(line.left(colon).trimmed().toLower());
 }
 
-QByteArray attachmentPart(const TMailAttItem& item) {
+// A part of a multipart message: its lines down to the content, and the content itself unless
+// it goes as Base64, which is made only as the text is read.
+struct Part {
+    QByteArray lines;
+    const TMailAttItem* base64 = nullptr;
+};
+
+Part attachmentPart(const TMailAttItem& item) {
     const QByteArray name = MailHeaderText::quoted(item.FileName());
-    return "Content-Type: " + item.ContentType().toLatin1() + "; name=" + name +
-           "\r\nContent-Transfer-Encoding: " + TransferEncoder::name(item.Encoding()) +
-           "\r\nContent-Disposition: attachment; filename=" + name + "\r\n\r\n" +
-           TransferEncoder::encode(item.Encoding(), item.Data());
+    const QByteArray head =
+        "Content-Type: " + item.ContentType().toLatin1() + "; name=" + name +
+        "\r\nContent-Transfer-Encoding: " + TransferEncoder::name(item.Encoding()) +
+        "\r\nContent-Disposition: attachment; filename=" + name + "\r\n\r\n";
+    if (item.Encoding() == TransferEncoding::Base64)
+        return {head, &item};
+    return {head + TransferEncoder::encode(item.Encoding(), item.Data())};
 }
 
 } // namespace
 
 TMailMessageEncoder::TMailMessageEncoder(MimeBoundary boundary) : m_boundary(std::move(boundary)) {}
 
-QByteArray TMailMessageEncoder::encode(const TMailMessage& message) const {
-    if (!message.Attachments().isEmpty())
-        return headers(message) + multipart(message);
+MailText TMailMessageEncoder::encode(const TMailMessage& message) const {
+    MailText text;
+    text.append(headers(message));
+    if (!message.Attachments().isEmpty()) {
+        appendMultipart(message, text);
+        return text;
+    }
     const MailBodyPart body(message.Body(), message.CharSet());
-    return headers(message) + body.headers() + "\r\n" + body.content();
+    text.append(body.headers() + "\r\n" + body.content());
+    return text;
 }
 
 QByteArray TMailMessageEncoder::headers(const TMailMessage& message) const {
@@ -72,27 +87,29 @@ QByteArray TMailMessageEncoder::headers(const TMailMessage& message) const {
     return out;
 }
 
-QByteArray TMailMessageEncoder::multipart(const TMailMessage& message) const {
-    QList<QByteArray> parts;
+void TMailMessageEncoder::appendMultipart(const TMailMessage& message, MailText& text) const {
+    QList<Part> parts;
     if (!message.Body().isEmpty()) {
         const MailBodyPart body(message.Body(), message.CharSet());
-        parts.append(body.headers() + "\r\n" + body.content());
+        parts.append({body.headers() + "\r\n" + body.content()});
     }
     for (const TMailAttItem& item : message.Attachments().items())
         parts.append(attachmentPart(item));
-    const QByteArray boundary = m_boundary.draw(parts);
-    qsizetype size = 256;
-    for (const QByteArray& part : parts)
-        size += part.size() + boundary.size() + 8;
-    QByteArray out;
-    out.reserve(size);
-    out += "Content-Type: multipart/mixed; boundary=\"" + boundary +
-           "\"\r\n\r\nThis is a multipart message in MIME format\r\n\r\n";
+    // Base64 has no "-", so what is left out of the lines cannot hold a boundary line.
+    QList<QByteArray> lines;
+    for (const Part& part : parts)
+        lines.append(part.lines);
+    const QByteArray boundary = m_boundary.draw(lines);
+    text.append("Content-Type: multipart/mixed; boundary=\"" + boundary +
+                "\"\r\n\r\nThis is a multipart message in MIME format\r\n\r\n");
     // Each part's own lines end with CR LF, and one empty line follows before the next
     // boundary: the CR LF before a boundary belongs to the boundary, so the part keeps its
     // last line break.
-    for (const QByteArray& part : parts)
-        out += "--" + boundary + "\r\n" + part + "\r\n";
-    out += "--" + boundary + "--\r\n";
-    return out;
+    for (const Part& part : parts) {
+        text.append("--" + boundary + "\r\n" + part.lines);
+        if (part.base64)
+            text.appendBase64(part.base64->Data());
+        text.append("\r\n");
+    }
+    text.append("--" + boundary + "--\r\n");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/MailText.h"
 #include "net/MimeBoundary.h"
 #include "net/TMailMessage.h"
 
@@ -12,11 +13,11 @@ class TMailMessageEncoder {
 public:
     explicit TMailMessageEncoder(MimeBoundary boundary = MimeBoundary());
 
-    QByteArray encode(const TMailMessage& message) const;
+    MailText encode(const TMailMessage& message) const;
 
 private:
     QByteArray headers(const TMailMessage& message) const;
-    QByteArray multipart(const TMailMessage& message) const;
+    void appendMultipart(const TMailMessage& message, MailText& text) const;
 
     MimeBoundary m_boundary;
 };

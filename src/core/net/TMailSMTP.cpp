@@ -3,6 +3,7 @@
 #include "net/DotStuffer.h"
 #include "net/EServerError.h"
 #include "net/ESocketError.h"
+#include "net/MailTextReader.h"
 #include "net/TMailMessage.h"
 #include "net/TMailMessageEncoder.h"
 
@@ -83,7 +84,7 @@ void TMailSMTP::Send() {
     const TMailMessage& message = *m_mailMessage;
     message.validate();
     Q_EMIT prepare();
-    const QByteArray text = TMailMessageEncoder().encode(message);
+    const MailText text = TMailMessageEncoder().encode(message);
     Q_EMIT sending();
     expectPositive(command("MAIL FROM:<" + message.Sender().Address().toUtf8() + '>'));
     recipients(message);
@@ -109,16 +110,16 @@ void TMailSMTP::recipients(const TMailMessage& message) {
         }
 }
 
-void TMailSMTP::sendText(const QByteArray& text) {
+void TMailSMTP::sendText(const MailText& text) {
     m_socket.transcript().add(QStringLiteral("Suppressing the message body"));
     DotStuffer stuffer;
-    const QByteArrayView all(text);
-    for (qsizetype sent = 0; sent < all.size();) {
-        const qsizetype size = qMin(BlockSize, all.size() - sent);
-        m_socket.sendData(stuffer.stuff(all.sliced(sent, size)));
-        sent += size;
-        Q_EMIT progress(qRound(100.0 * static_cast<double>(sent) / static_cast<double>(all.size())),
-                        sent);
+    qint64 sent = 0;
+    for (MailTextReader reader(text); !reader.atEnd();) {
+        const QByteArray block = reader.next(BlockSize);
+        m_socket.sendData(stuffer.stuff(block));
+        sent += block.size();
+        Q_EMIT progress(
+            qRound(100.0 * static_cast<double>(sent) / static_cast<double>(text.size())), sent);
     }
     Q_EMIT progress(0, 0);
 }

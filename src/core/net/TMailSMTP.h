@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/MailText.h"
 #include "net/SmtpReply.h"
 #include "net/TMailSocket.h"
 
@@ -71,7 +72,7 @@ private:
     quint16 serverPort();
     void hello(const QString& localHost);
     void recipients(const TMailMessage& message);
-    void sendText(const QByteArray& text);
+    void sendText(const MailText& text);
     void quit();
     void closeQuietly();
     void closeAfterDelivery();

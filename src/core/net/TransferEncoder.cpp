@@ -3,8 +3,6 @@
 #include "net/TQuotedPrintable.h"
 #include "net/TextLines.h"
 
-#include <cstring>
-
 QByteArray TransferEncoder::name(TransferEncoding encoding) {
     switch (encoding) {
     case TransferEncoding::SevenBit:
@@ -29,17 +27,40 @@ QByteArray TransferEncoder::encode(TransferEncoding encoding, QByteArrayView dat
     return base64Lines(data);
 }
 
+qint64 TransferEncoder::base64Size(qint64 bytes) {
+    return (bytes + 2) / 3 * 4 + (bytes + Base64LineBytes - 1) / Base64LineBytes * 2;
+}
+
+// Written straight into the lines: a whole file goes through here, so no second pass.
 QByteArray TransferEncoder::base64Lines(QByteArrayView data) {
-    static constexpr qsizetype LineChars = Base64LineBytes / 3 * 4;
-    const QByteArray flat = QByteArray::fromRawData(data.data(), data.size()).toBase64();
-    QByteArray out(flat.size() + (flat.size() + LineChars - 1) / LineChars * 2, Qt::Uninitialized);
+    static constexpr char Alphabet[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    QByteArray out(base64Size(data.size()), Qt::Uninitialized);
+    const auto* in = reinterpret_cast<const uchar*>(data.data());
     char* to = out.data();
-    for (qsizetype at = 0; at < flat.size(); at += LineChars) {
-        const qsizetype length = qMin(LineChars, flat.size() - at);
-        std::memcpy(to, flat.constData() + at, static_cast<size_t>(length));
-        to += length;
-        *to++ = '\r';
-        *to++ = '\n';
+    for (qsizetype line = 0; line < data.size(); line += Base64LineBytes) {
+        const qsizetype end = qMin(line + Base64LineBytes, data.size());
+        qsizetype i = line;
+        for (; i + 3 <= end; i += 3) {
+            const quint32 v = quint32(in[i]) << 16 | quint32(in[i + 1]) << 8 | in[i + 2];
+            to[0] = Alphabet[v >> 18];
+            to[1] = Alphabet[v >> 12 & 63];
+            to[2] = Alphabet[v >> 6 & 63];
+            to[3] = Alphabet[v & 63];
+            to += 4;
+        }
+        if (i < end) {
+            const bool two = i + 1 < end;
+            const quint32 v = quint32(in[i]) << 16 | (two ? quint32(in[i + 1]) << 8 : 0);
+            to[0] = Alphabet[v >> 18];
+            to[1] = Alphabet[v >> 12 & 63];
+            to[2] = two ? Alphabet[v >> 6 & 63] : '=';
+            to[3] = '=';
+            to += 4;
+        }
+        to[0] = '\r';
+        to[1] = '\n';
+        to += 2;
     }
     return out;
 }
@@ -47,7 +68,8 @@ QByteArray TransferEncoder::base64Lines(QByteArrayView data) {
 QByteArray TransferEncoder::sevenBitLines(QByteArrayView data) {
     QByteArray out;
     out.reserve(data.size() + 2);
-    for (const QByteArrayView line : TextLines(data).lines()) {
+    const TextLines split(data);
+    for (const QByteArrayView line : split.lines()) {
         out.append(line);
         out.append("\r\n");
     }

@@ -14,6 +14,8 @@ public:
     // The name written in the part's Content-Transfer-Encoding line.
     static QByteArray name(TransferEncoding encoding);
     static QByteArray encode(TransferEncoding encoding, QByteArrayView data);
+    // The length of the Base64 lines for so many bytes.
+    static qint64 base64Size(qint64 bytes);
 
 private:
     static QByteArray base64Lines(QByteArrayView data);
