@@ -13,7 +13,8 @@
 
 // The mail client's connection: look-up, connect, lines out, replies in, each wait bounded by
 // the time-out and ended early by a cancel. The user interface keeps running during every wait.
-// Failures raise ESocketError, ETimedOutError or ECanceledError, each told to error() first.
+// Failures raise ESocketError, ETimedOutError or ECanceledError, each told to error() first; a
+// reply past its bounds raises EServerError "Reply too long".
 class TMailSocket : public QObject {
     Q_OBJECT
 public:
