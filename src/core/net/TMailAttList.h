@@ -1,0 +1,18 @@
+#pragma once
+
+#include "net/TMailAttItem.h"
+
+#include <QList>
+
+// The files attached to a message, in the order they were added.
+class TMailAttList {
+public:
+    // Reads the file now; raises EMessageError when it cannot be read.
+    void add(const QString& path);
+    void clear() { m_items.clear(); }
+    bool isEmpty() const { return m_items.isEmpty(); }
+    const QList<TMailAttItem>& items() const { return m_items; }
+
+private:
+    QList<TMailAttItem> m_items;
+};
