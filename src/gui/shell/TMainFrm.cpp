@@ -70,7 +70,8 @@ void TMainFrm::buildPages() {
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_companyPage = new CompanyPage(m_session, m_pages);
-    m_submitPage = new SubmitPage(m_pages);
+    m_submitPage = new SubmitPage(
+        m_session.prompter(), [this] { return Mnu_SettingsClick(); }, m_pages);
     m_sitesPage = new SitesPage(m_session, m_siteBuilderCommands, m_siteListCommands, m_pages);
     m_pages->addTab(m_companyPage, QStringLiteral("Company Info"));
     m_pages->addTab(new AppInfoPage(m_session, m_appCommands, m_pages), QStringLiteral("App Info"));
@@ -299,9 +300,9 @@ void TMainFrm::Help1Click() {
     gourl(page);
 }
 
-void TMainFrm::Mnu_SettingsClick() {
+bool TMainFrm::Mnu_SettingsClick() {
     TSettingsForm dialog(m_session, this);
-    dialog.exec();
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void TMainFrm::About2Click() {

@@ -54,7 +54,8 @@ public:
     void setPostingMode(bool on);
     // A page switch made by the program runs no checks.
     void showPage(Session::Page page);
-    void Mnu_SettingsClick();
+    // False when the dialog was cancelled.
+    bool Mnu_SettingsClick();
     void Mnu_ReportsClick();
     void viewInSiteBuilder(const QString& site);
     void About2Click();
