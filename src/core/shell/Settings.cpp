@@ -29,7 +29,8 @@ void Settings::write(const QString& programDir) const {
                              {"PROXY", ProxyHost},
                              {"PORT", ProxyPort},
                              {"FTPRetries", QString::number(FtpRetries)},
-                             {"HTTPTimeOut", QString::number(HttpTimeOut)}});
+                             {"HTTPTimeOut", QString::number(HttpTimeOut)},
+                             {"FTPTimeOut", QString::number(FtpTimeOut)}});
 }
 
 void Settings::writeGridLines(const QString& programDir) const {
