@@ -51,6 +51,8 @@ void FakeFtpServer::reply(const QByteArray& bytes) {
 void FakeFtpServer::handle(const QString& line) {
     const QString verb = line.section(u' ', 0, 0).toUpper();
     const QString argument = line.section(u' ', 1);
+    if (m_lineReplies.contains(line))
+        return reply(m_lineReplies.value(line));
     if (m_replies.contains(verb))
         return reply(m_replies.value(verb));
     if (verb == QStringLiteral("USER"))

@@ -21,6 +21,8 @@ public:
     void setGreeting(const QByteArray& greeting) { m_greeting = greeting; }
     // The whole reply (CR LF included) to every command with this verb; empty: no answer.
     void setReply(const QString& verb, const QByteArray& reply) { m_replies[verb] = reply; }
+    // The reply to this exact command line only ("TYPE A"); it wins over the verb's reply.
+    void setLineReply(const QString& line, const QByteArray& reply) { m_lineReplies[line] = reply; }
     void setDownload(const QByteArray& data) { m_download = data; }
     void setListing(const QByteArray& data) { m_listing = data; }
     // RETR sends this many bytes, then holds the data connection open until ABOR.
@@ -52,6 +54,7 @@ private:
     QByteArray m_buffer;
     QByteArray m_greeting = "220 Fake FTP ready.\r\n";
     QHash<QString, QByteArray> m_replies;
+    QHash<QString, QByteArray> m_lineReplies;
     QByteArray m_download, m_listing, m_uploaded, m_controlBytes;
     QStringList m_commands;
     QString m_activeHost;

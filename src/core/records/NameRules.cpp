@@ -3,7 +3,8 @@
 namespace NameRules {
 
 QString fileNameProblem(const QString& name) {
-    // Longer names would not fit a file name once the suffixes are added.
+    if (name.isEmpty())
+        return QStringLiteral("A name cannot be empty. Please choose another name.");
     if (name.size() > MaxLength)
         return QStringLiteral("A name cannot be longer than %1 characters. Please choose another "
                               "name.")

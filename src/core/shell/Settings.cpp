@@ -16,6 +16,7 @@ Settings Settings::read(const QString& programDir) {
     s.ProxyPort = ini.ReadKey(Section, "PORT", QStringLiteral("80"));
     s.FtpRetries = ini.ReadKeyInt(Section, "FTPRetries", 3);
     s.HttpTimeOut = ini.ReadKeyInt(Section, "HTTPTimeOut", 60);
+    s.FtpTimeOut = ini.ReadKeyInt(Section, "FTPTimeOut", 60);
     s.UseGridLines = ini.ReadKeyFlag(Section, "UseGridLines", false);
     return s;
 }
@@ -28,7 +29,8 @@ void Settings::write(const QString& programDir) const {
                              {"PROXY", ProxyHost},
                              {"PORT", ProxyPort},
                              {"FTPRetries", QString::number(FtpRetries)},
-                             {"HTTPTimeOut", QString::number(HttpTimeOut)}});
+                             {"HTTPTimeOut", QString::number(HttpTimeOut)},
+                             {"FTPTimeOut", QString::number(FtpTimeOut)}});
 }
 
 void Settings::writeGridLines(const QString& programDir) const {

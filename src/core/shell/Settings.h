@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 // The program-wide settings kept in "settings.dat" beside the program.
 struct Settings {
     static constexpr const char* Section = "SETTINGS";
     static constexpr int MinFtpRetries = 0, MaxFtpRetries = 50;
     static constexpr int MinHttpTimeOut = 10, MaxHttpTimeOut = 60;
+    static constexpr int MinFtpTimeOut = 5, MaxFtpTimeOut = 600;
 
     QString SmtpServer;
     QString SenderEmail;
@@ -15,6 +17,7 @@ struct Settings {
     QString ProxyPort = QStringLiteral("80");
     int FtpRetries = 3;
     int HttpTimeOut = 60;
+    int FtpTimeOut = 60; // seconds any one FTP wait may take
     bool UseGridLines = false;
 
     static QString path(const QString& programDir);
@@ -27,4 +30,6 @@ struct Settings {
     static bool validPort(const QString& text, int* port = nullptr);
     // The port given to the HTTP client: a bad stored port counts as 80.
     int proxyPortNumber() const;
+    // The limit given to the FTP step: a stored value outside the range counts as its bound.
+    int ftpTimeOutSeconds() const { return qBound(MinFtpTimeOut, FtpTimeOut, MaxFtpTimeOut); }
 };

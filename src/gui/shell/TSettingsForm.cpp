@@ -42,10 +42,12 @@ QWidget* TSettingsForm::buildPage() {
     grid->addWidget(textGroup(QStringLiteral("Your E-Mail Address:"), m_email, "emailedit"), 1, 0);
     grid->addWidget(textGroup(QStringLiteral("Your Name:"), m_name, "nameedit"), 2, 0);
     grid->addWidget(proxyGroup(), 0, 1);
-    grid->addWidget(numberGroup(QStringLiteral("FTP Settings:"),
-                                QStringLiteral("Maximum retries if contact failure:"), m_retries,
-                                "MaxRetrySpin", Settings::MinFtpRetries, Settings::MaxFtpRetries),
-                    1, 1);
+    QGroupBox* ftp = numberGroup(QStringLiteral("FTP Settings:"),
+                                 QStringLiteral("Maximum retries if contact failure:"), m_retries,
+                                 "MaxRetrySpin", Settings::MinFtpRetries, Settings::MaxFtpRetries);
+    addNumberRow(ftp, QStringLiteral("Time out Seconds:"), m_ftpTimeOut, "FTPTimeOutSpin",
+                 Settings::MinFtpTimeOut, Settings::MaxFtpTimeOut);
+    grid->addWidget(ftp, 1, 1);
     grid->addWidget(numberGroup(QStringLiteral("HTTP Settings:"),
                                 QStringLiteral("Time out Seconds:"), m_timeOut, "HTTPTimeOutSpin",
                                 Settings::MinHttpTimeOut, Settings::MaxHttpTimeOut),
@@ -82,17 +84,24 @@ QGroupBox* TSettingsForm::proxyGroup() {
 QGroupBox* TSettingsForm::numberGroup(const QString& title, const QString& caption, QSpinBox*& spin,
                                       const char* name, int minimum, int maximum) {
     auto* box = new QGroupBox(title);
+    CompactLayouts::column(box, 6);
+    addNumberRow(box, caption, spin, name, minimum, maximum);
+    return box;
+}
+
+void TSettingsForm::addNumberRow(QGroupBox* box, const QString& caption, QSpinBox*& spin,
+                                 const char* name, int minimum, int maximum) {
     spin = new QSpinBox(box);
     spin->setObjectName(QLatin1String(name));
     spin->setRange(minimum, maximum);
     spin->setSingleStep(1);
     auto* label = new QLabel(caption, box);
     label->setBuddy(spin);
-    auto* row = CompactLayouts::row(box, 6);
+    auto* row = CompactLayouts::row();
     row->addWidget(label);
     row->addWidget(spin);
     row->addStretch();
-    return box;
+    static_cast<QBoxLayout*>(box->layout())->addLayout(row);
 }
 
 QWidget* TSettingsForm::buildButtons() {
@@ -130,6 +139,7 @@ void TSettingsForm::fillControls(const Settings& s) {
     // The spin boxes hold their range: a stored value outside it shows as the nearest bound.
     m_retries->setValue(s.FtpRetries);
     m_timeOut->setValue(s.HttpTimeOut);
+    m_ftpTimeOut->setValue(s.FtpTimeOut);
 }
 
 Settings TSettingsForm::fromControls() const {
@@ -141,6 +151,7 @@ Settings TSettingsForm::fromControls() const {
     s.ProxyPort = m_port->text().trimmed();
     s.FtpRetries = m_retries->value();
     s.HttpTimeOut = m_timeOut->value();
+    s.FtpTimeOut = m_ftpTimeOut->value();
     return s;
 }
 

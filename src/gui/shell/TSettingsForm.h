@@ -8,7 +8,7 @@ class QSpinBox;
 class Session;
 struct Settings;
 
-// The "Settings" dialog: mail sender, proxy, FTP retries and the HTTP time-out.
+// The "Settings" dialog: mail sender, proxy, FTP retries and time-out, and the HTTP time-out.
 class TSettingsForm : public QDialog {
     Q_OBJECT
 public:
@@ -25,6 +25,8 @@ private:
     QGroupBox* proxyGroup();
     QGroupBox* numberGroup(const QString& title, const QString& caption, QSpinBox*& spin,
                            const char* name, int minimum, int maximum);
+    void addNumberRow(QGroupBox* box, const QString& caption, QSpinBox*& spin, const char* name,
+                      int minimum, int maximum);
     QWidget* buildButtons();
     void readSettings();
     void fillControls(const Settings& settings);
@@ -38,4 +40,5 @@ private:
     QLineEdit* m_port = nullptr;
     QSpinBox* m_retries = nullptr;
     QSpinBox* m_timeOut = nullptr;
+    QSpinBox* m_ftpTimeOut = nullptr;
 };

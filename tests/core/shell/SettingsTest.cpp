@@ -1,0 +1,32 @@
+#include "shell/Settings.h"
+#include "support/TempWorkspace.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Settings, FtpTimeOutIsReadAndGivenToTheStepWithinItsRange) {
+    struct TimeOutCase {
+        QByteArray file;
+        int stored, given;
+    };
+    const TimeOutCase cases[] = {
+        {"", 60, 60},
+        {"[SETTINGS]\r\nFTPTimeOut=45\r\n", 45, 45},
+        {"[SETTINGS]\r\nFTPTimeOut=0x1E\r\n", 30, 30},
+        {"[SETTINGS]\r\nFTPTimeOut=1\r\n", 1, 5},
+        {"[SETTINGS]\r\nFTPTimeOut=9000\r\n", 9000, 600},
+        {"[SETTINGS]\r\nFTPTimeOut=soon\r\n", 60, 60},
+    };
+    for (const TimeOutCase& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        TempWorkspace ws;
+        if (!c.file.isEmpty())
+            ws.write("settings.dat", c.file);
+        const Settings s = Settings::read(ws.dir());
+        EXPECT_EQ(s.FtpTimeOut, c.stored);
+        EXPECT_EQ(s.ftpTimeOutSeconds(), c.given);
+    }
+}
+
+} // namespace
