@@ -17,6 +17,7 @@ Settings Settings::read(const QString& programDir) {
     s.FtpRetries = ini.ReadKeyInt(Section, "FTPRetries", 3);
     s.HttpTimeOut = ini.ReadKeyInt(Section, "HTTPTimeOut", 60);
     s.FtpTimeOut = ini.ReadKeyInt(Section, "FTPTimeOut", 60);
+    s.SmtpTimeOut = ini.ReadKeyInt(Section, "SMTPTimeOut", 60);
     s.UseGridLines = ini.ReadKeyFlag(Section, "UseGridLines", false);
     return s;
 }

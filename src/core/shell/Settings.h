@@ -9,6 +9,7 @@ struct Settings {
     static constexpr int MinFtpRetries = 0, MaxFtpRetries = 50;
     static constexpr int MinHttpTimeOut = 10, MaxHttpTimeOut = 60;
     static constexpr int MinFtpTimeOut = 5, MaxFtpTimeOut = 600;
+    static constexpr int MinSmtpTimeOut = 5, MaxSmtpTimeOut = 600;
 
     QString SmtpServer;
     QString SenderEmail;
@@ -17,7 +18,8 @@ struct Settings {
     QString ProxyPort = QStringLiteral("80");
     int FtpRetries = 3;
     int HttpTimeOut = 60;
-    int FtpTimeOut = 60; // seconds any one FTP wait may take
+    int FtpTimeOut = 60;  // seconds any one FTP wait may take
+    int SmtpTimeOut = 60; // seconds any one SMTP wait may take; set in settings.dat only
     bool UseGridLines = false;
 
     static QString path(const QString& programDir);
@@ -32,4 +34,6 @@ struct Settings {
     int proxyPortNumber() const;
     // The limit given to the FTP step: a stored value outside the range counts as its bound.
     int ftpTimeOutSeconds() const { return qBound(MinFtpTimeOut, FtpTimeOut, MaxFtpTimeOut); }
+    // The same for the e-mail step.
+    int smtpTimeOutSeconds() const { return qBound(MinSmtpTimeOut, SmtpTimeOut, MaxSmtpTimeOut); }
 };

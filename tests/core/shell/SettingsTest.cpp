@@ -29,4 +29,27 @@ TEST(Settings, FtpTimeOutIsReadAndGivenToTheStepWithinItsRange) {
     }
 }
 
+TEST(Settings, SmtpTimeOutIsReadAndGivenToTheStepWithinItsRange) {
+    struct TimeOutCase {
+        QByteArray file;
+        int stored, given;
+    };
+    const TimeOutCase cases[] = {
+        {"", 60, 60},
+        {"[SETTINGS]\r\nSMTPTimeOut=45\r\n", 45, 45},
+        {"[SETTINGS]\r\nSMTPTimeOut=4\r\n", 4, 5},
+        {"[SETTINGS]\r\nSMTPTimeOut=601\r\n", 601, 600},
+        {"[SETTINGS]\r\nSMTPTimeOut=soon\r\nFTPTimeOut=30\r\n", 60, 60},
+    };
+    for (const TimeOutCase& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        TempWorkspace ws;
+        if (!c.file.isEmpty())
+            ws.write("settings.dat", c.file);
+        const Settings s = Settings::read(ws.dir());
+        EXPECT_EQ(s.SmtpTimeOut, c.stored);
+        EXPECT_EQ(s.smtpTimeOutSeconds(), c.given);
+    }
+}
+
 } // namespace
