@@ -3,6 +3,7 @@
 #include "base/BusyCursor.h"
 #include "commands/CompanyCommands.h"
 #include "commands/NewNameQuestion.h"
+#include "commands/SaveQuestion.h"
 #include "records/ListFile.h"
 #include "records/TIniFile.h"
 #include "shell/Session.h"
@@ -87,17 +88,10 @@ void ApplicationCommands::SaveApplication() {
 bool ApplicationCommands::chooseCompany(int index) {
     if (index == m_session.companyIndex())
         return true;
-    if (m_session.AppUnsaved && !m_session.appText().isEmpty()) {
-        Prompter& prompter = m_session.prompter();
-        prompter.beep(Prompter::Sound::Information);
-        const auto answer =
-            prompter.confirm(QStringLiteral("Would you like to save %1?").arg(m_session.appText()),
-                             Prompter::Buttons::YesNoCancel);
-        if (answer == Prompter::Answer::Cancel)
-            return false;
-        if (answer == Prompter::Answer::Yes)
-            SaveApplication();
-    }
+    if (!SaveQuestion::ask(m_session.prompter(),
+                           m_session.AppUnsaved && !m_session.appText().isEmpty(),
+                           m_session.appText(), [this] { SaveApplication(); }))
+        return false;
     m_session.chooseCompany(index);
     return true;
 }

@@ -1,25 +1,11 @@
 #include "commands/CloseQuestions.h"
 
-#include "base/Prompter.h"
 #include "commands/ApplicationCommands.h"
 #include "commands/CompanyCommands.h"
+#include "commands/SaveQuestion.h"
 #include "commands/SiteBuilderCommands.h"
 #include "commands/SiteListCommands.h"
 #include "shell/Session.h"
-
-bool CloseQuestions::ask(bool condition, const QString& what, const std::function<void()>& save) {
-    if (!condition)
-        return true;
-    Prompter& prompter = m_session.prompter();
-    prompter.beep(Prompter::Sound::Information);
-    const auto answer = prompter.confirm(QStringLiteral("Would you like to save %1?").arg(what),
-                                         Prompter::Buttons::YesNoCancel);
-    if (answer == Prompter::Answer::Cancel)
-        return false;
-    if (answer == Prompter::Answer::Yes && save)
-        save();
-    return true;
-}
 
 bool CloseQuestions::FormCloseQuery() {
     if (m_session.SkipClosePrompts)
@@ -38,7 +24,7 @@ bool CloseQuestions::FormCloseQuery() {
          [this] { m_engines.SaveSiteBtnClick(); }},
     };
     for (const auto& q : questions)
-        if (!ask(q.condition, q.what, q.save))
+        if (!SaveQuestion::ask(m_session.prompter(), q.condition, q.what, q.save))
             return false;
     return true;
 }

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QString>
-#include <functional>
-
 class ApplicationCommands;
 class CompanyCommands;
 class Session;
@@ -21,9 +18,6 @@ public:
     bool FormCloseQuery();
 
 private:
-    // False when the user cancelled.
-    bool ask(bool condition, const QString& what, const std::function<void()>& save);
-
     Session& m_session;
     CompanyCommands& m_companies;
     ApplicationCommands& m_apps;
