@@ -9,6 +9,11 @@ public:
     explicit ShipkitError(const QString& message)
         : std::runtime_error(message.toStdString()), m_message(message) {}
     const QString& message() const { return m_message; }
+    // The text of any exception, as a message or a log line shows it.
+    static QString textOf(const std::exception& e) {
+        const auto* own = dynamic_cast<const ShipkitError*>(&e);
+        return own ? own->message() : QString::fromUtf8(e.what());
+    }
 
 private:
     QString m_message;

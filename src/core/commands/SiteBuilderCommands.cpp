@@ -26,6 +26,14 @@ void SiteBuilderCommands::selectSite(int index) {
     m_session.engineReplaced();
 }
 
+bool SiteBuilderCommands::selectSiteNamed(const QString& site) {
+    const qsizetype index = engines().engineList().indexOf(site);
+    if (index < 0 || !QFileInfo::exists(engines().settingsPath(site)))
+        return false;
+    selectSite(static_cast<int>(index));
+    return true;
+}
+
 bool SiteBuilderCommands::NewSiteBtnClick() {
     for (;;) {
         const auto typed =

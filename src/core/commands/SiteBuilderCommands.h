@@ -15,6 +15,9 @@ public:
     explicit SiteBuilderCommands(Session& session);
 
     void selectSite(int index);
+    // Chooses the named site as a click in the list does; false, changing nothing, when the
+    // site is not on the list or has no settings file.
+    bool selectSiteNamed(const QString& site);
     // True when a site was created ("Contribute!" is then shown).
     bool NewSiteBtnClick();
     void SaveSiteBtnClick();

@@ -27,4 +27,6 @@ struct Settings {
     static bool validPort(const QString& text, int* port = nullptr);
     // The port given to the HTTP client: a bad stored port counts as 80.
     int proxyPortNumber() const;
+    // The values with the two numbers held within their ranges, as a run uses them.
+    Settings clamped() const;
 };
