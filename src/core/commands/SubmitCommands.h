@@ -40,6 +40,9 @@ public:
     // Plugs in the step of a method; the HTTP step is there from the start. nullptr leaves the
     // method out. A step must outlive the runs it is used in.
     void installStep(RunView::Method method, PostingStep* step);
+    // Where a plugged-in step writes: the run log and the FTP transcript, and the site pages.
+    RunTrail& trail() { return m_trail; }
+    TReportsFrm& reports() { return m_reports; }
 
     // Returns when the run is over, or at once when it did not start.
     Outcome submitBtnClick();
