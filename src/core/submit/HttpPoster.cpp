@@ -89,14 +89,14 @@ void HttpPoster::idleAndSettle() {
 }
 
 bool HttpPoster::PostByHttp(const PostingJob& job) {
+    // The answer of an earlier site must never show on this site's page.
+    m_answer.clear();
     const SiteEngine& engine = *job.engine;
     if (engine.scripts[SiteEngine::HttpNew].contains(kHardcoded) ||
         engine.scripts[SiteEngine::HttpUpdate].contains(kHardcoded)) {
         logBoth(QStringLiteral("HTTP posting is not available for: ") + job.site);
         return false;
     }
-    // The answer of an earlier site must never show on this site's page.
-    m_answer.clear();
     setStatus(QStringLiteral("Preparing to Post to ") + job.site);
     m_http.setContentType(FormType);
     const QString address = formAddress(job);

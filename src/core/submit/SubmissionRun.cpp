@@ -37,7 +37,7 @@ SubmissionRun::Outcome SubmissionRun::execute() {
     m_processed = 0;
     const int rows = static_cast<int>(m_plan.list->rows().size());
     for (int row = 0; row < rows && !m_cancelRequested; ++row)
-        if (postSite(row) == Next::Stop)
+        if (guardedSite(row) == Next::Stop)
             break;
     finish(m_cancelRequested);
     return {m_cancelRequested, m_reports.SuccessCount, m_reports.FailCount};
@@ -57,6 +57,20 @@ void SubmissionRun::abortSteps(PostingStep::Abort reason) {
     for (PostingStep* step : {m_steps.ftp, m_steps.http, m_steps.email})
         if (step)
             safely([step, reason] { step->abort(reason); });
+}
+
+SubmissionRun::Next SubmissionRun::guardedSite(int row) {
+    QString reason;
+    try {
+        return postSite(row);
+    } catch (const std::exception& e) {
+        reason = ShipkitError::textOf(e);
+    } catch (...) {
+        reason = QStringLiteral("unknown error");
+    }
+    m_trail.AddRunLog(QStringLiteral("Posting stopped for ") + m_plan.list->rows()[row].site +
+                      QStringLiteral(": ") + reason);
+    return Next::Site;
 }
 
 SubmissionRun::Next SubmissionRun::postSite(int row) {

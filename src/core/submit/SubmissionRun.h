@@ -59,6 +59,8 @@ public:
 private:
     enum class Next { Site, Stop };
 
+    // A failure outside the steps (loading the engine, showing the outcome) stops only its site.
+    Next guardedSite(int row);
     Next postSite(int row);
     // FTP, HTTP and e-mail for a loaded site, then its outcome.
     Next postMethods(int row, const QString& site);

@@ -308,4 +308,17 @@ TEST_F(SubmissionRunTest, APageThatCannotBeWrittenIsLoggedAndTheSiteStillCounts)
     EXPECT_EQ(siteListFile().first(), line({oddName, "Update", "N/A", "N/A", today(), "Y"}));
 }
 
+TEST_F(SubmissionRunTest, AnEngineThatCannotBeLoadedStopsOnlyItsSite) {
+    engine("Alpha", "");
+    engine("Bravo", "");
+    start();
+    QDir().mkpath(ws.path("cat/Alpha Cat1.cat")); // a folder where a file should be
+    const auto outcome = submit();
+    EXPECT_EQ(outcome.result, Result::Finished);
+    EXPECT_EQ(view.runLog, QStringList{"Posting stopped for Alpha: Cannot open file " +
+                                       ws.path("cat/Alpha Cat1.cat")});
+    EXPECT_EQ(finished, (QList<std::pair<QString, bool>>{{"Bravo", true}}));
+    EXPECT_TRUE(QFileInfo::exists(driver.mainReportPath()));
+}
+
 } // namespace
