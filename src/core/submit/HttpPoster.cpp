@@ -55,10 +55,8 @@ bool HttpPoster::run(const PostingJob& job) {
     const auto stopTimer = qScopeGuard([this] { m_timer.stop(); });
     try {
         return PostByHttp(job);
-    } catch (const ShipkitError& e) {
-        return failed(e.message(), job.site);
     } catch (const std::exception& e) {
-        return failed(QString::fromUtf8(e.what()), job.site);
+        return failed(ShipkitError::textOf(e), job.site);
     } catch (...) {
         return failed(QStringLiteral("unknown error"), job.site);
     }
