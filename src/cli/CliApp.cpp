@@ -2,10 +2,12 @@
 
 #include "ScriptCommands.h"
 #include "SiteCommands.h"
+#include "SubmitCommand.h"
 #include "base/Clock.h"
 #include "reports/ReportFolders.h"
 #include "shell/PrintingPrompter.h"
 #include "shell/Session.h"
+#include "shell/SingleInstance.h"
 #include "shell/TGWide.h"
 #include "shell/WorkspaceLocator.h"
 
@@ -28,6 +30,9 @@ const char* const kUsage =
     "                            the text expanded for site S, live or in check mode\n"
     "  check-engines [--site S]  every engine's scripts expanded in check mode for site S\n"
     "  mass-change FROM TO       replaces FROM by TO in every script file, then checks\n"
+    "  submit --company C --app A [--site S]...\n"
+    "                            a submission run as the Submit button starts it: one line\n"
+    "                            per site processed, SITE<TAB>success|failure, then the report\n"
     "\n"
     "Options:\n"
     "  --workspace DIR           the workspace folder (default: beside the program)\n"
@@ -35,7 +40,8 @@ const char* const kUsage =
     "  --help                    this text\n"
     "  --version                 the program's version\n"
     "\n"
-    "Exit codes: 0 success, 1 the command failed, 2 bad usage, 3 an expansion failed.\n";
+    "Exit codes: 0 success, 1 the command failed, 2 bad usage, 3 an expansion failed,\n"
+    "4 a site failed to post, 5 the run was cancelled (SIGINT or SIGTERM).\n";
 
 } // namespace
 
@@ -76,6 +82,12 @@ int CliApp::openWorkspace(const QString& executableDir) {
     const auto located = WorkspaceLocator::locate(m_options.workspace, executableDir);
     if (located.programDir.isEmpty())
         return fail(located.error);
+    // The desktop program keeps its own copy of the lists; writing under it would be undone.
+    if (m_options.command == QLatin1String("submit") &&
+        SingleInstance(located.programDir).runningCopyExists())
+        return fail(QStringLiteral("shipkit-cli: the desktop program has this workspace open; "
+                                   "close it, then run %1 again.")
+                        .arg(m_options.command));
     if (m_options.now)
         m_clock = std::make_unique<FixedClock>(*m_options.now);
     else
@@ -111,6 +123,8 @@ int CliApp::dispatch() {
     if (c == QLatin1String("expand") || c == QLatin1String("check-engines") ||
         c == QLatin1String("mass-change"))
         return scriptCommand(c);
+    if (c == QLatin1String("submit"))
+        return submit();
     return usage(QStringLiteral("unknown command %1").arg(c));
 }
 
@@ -215,6 +229,12 @@ int CliApp::scriptCommand(const QString& command) {
     if (command == QLatin1String("check-engines"))
         return commands.checkEngines();
     return commands.massChange();
+}
+
+int CliApp::submit() {
+    return SubmitCommand(*m_session, m_options, m_out, m_err,
+                         [this](const QString& problem) { return usage(problem); })
+        .run();
 }
 
 int CliApp::siteCommand(const QString& command) {

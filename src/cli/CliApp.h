@@ -13,7 +13,14 @@ class TGWide;
 // shipkit-cli: opens the workspace as start-up does and runs one command on it.
 class CliApp {
 public:
-    enum Exit { Ok = 0, Failed = 1, BadUsage = 2, ExpansionFailed = 3 };
+    enum Exit {
+        Ok = 0,
+        Failed = 1,
+        BadUsage = 2,
+        ExpansionFailed = 3,
+        SitesFailed = 4,
+        RunCancelled = 5
+    };
 
     CliApp(QTextStream& out, QTextStream& err);
     ~CliApp();
@@ -33,6 +40,7 @@ private:
     int reports();
     int scriptCommand(const QString& command);
     int siteCommand(const QString& command);
+    int submit();
     std::optional<QString> showTarget(const char* what);
     int printLines(const QStringList& lines);
     bool chooseCompany(const QString& name);

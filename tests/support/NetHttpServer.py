@@ -1,9 +1,14 @@
 """A small HTTP/1.0 server for the integration tests: GET serves files from a folder, POST to
 /echo answers with the body it received, POST to /redirect answers 302.
 
+Under /form/ it takes submission forms by POST and GET: each request is added as one JSON line
+(method, path, body as Latin-1 text, content type, host) to received.jsonl in the folder, and
+answered with a thank-you page; /form/moved answers 302 and /form/missing 404.
+
 Usage: NetHttpServer.py PORT FOLDER
 """
 import http.server
+import json
 import os
 import sys
 
@@ -11,9 +16,43 @@ import sys
 class Handler(http.server.SimpleHTTPRequestHandler):
     protocol_version = "HTTP/1.0"
 
+    def do_GET(self):
+        if self.path.startswith("/form/"):
+            self.take_form(b"")
+            return
+        super().do_GET()
+
+    def take_form(self, body):
+        record = {
+            "method": self.command,
+            "path": self.path,
+            "body": body.decode("latin-1"),
+            "type": self.headers.get("Content-Type", ""),
+            "host": self.headers.get("Host", ""),
+        }
+        with open("received.jsonl", "a", encoding="utf-8") as log:
+            log.write(json.dumps(record) + "\n")
+        if self.path.startswith("/form/moved"):
+            self.send_response(302, "Found")
+            self.send_header("Location", "/thanks")
+            self.end_headers()
+            return
+        if self.path.startswith("/form/missing"):
+            self.send_error(404, "Not Found")
+            return
+        page = b"<html><body><p>Thank you for your submission.</p></body></html>"
+        self.send_response(200, "OK")
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(page)))
+        self.end_headers()
+        self.wfile.write(page)
+
     def do_POST(self):
         length = int(self.headers.get("Content-Length", "0"))
         body = self.rfile.read(length)
+        if self.path.startswith("/form/"):
+            self.take_form(body)
+            return
         if self.path == "/redirect":
             self.send_response(302, "Found")
             self.send_header("Location", "/elsewhere")

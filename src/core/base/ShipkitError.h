@@ -11,6 +11,11 @@ public:
         : std::runtime_error(message.toStdString()), m_message(message), m_reason(reason) {}
     const QString& message() const { return m_message; }
     const QString& reason() const { return m_reason; }
+    // The text of any exception, as a message or a log line shows it.
+    static QString textOf(const std::exception& e) {
+        const auto* own = dynamic_cast<const ShipkitError*>(&e);
+        return own ? own->message() : QString::fromUtf8(e.what());
+    }
 
 private:
     QString m_message;

@@ -1,6 +1,5 @@
 #include "commands/CloseQuestions.h"
 
-#include "base/Prompter.h"
 #include "commands/ApplicationCommands.h"
 #include "commands/CompanyCommands.h"
 #include "commands/SaveQuestion.h"

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QString>
-#include <functional>
-
 class ApplicationCommands;
 class CompanyCommands;
 class Session;

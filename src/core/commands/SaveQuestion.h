@@ -5,8 +5,10 @@
 
 class Prompter;
 
-// "Would you like to save ...?" before edits would be dropped.
+// "Would you like to save %s?" with Yes, No and Cancel, asked wherever unsaved edits could be
+// lost or left behind.
 namespace SaveQuestion {
-// Asks only when unsaved; Yes runs save. False when the user cancelled.
+// Nothing is asked unless there is something to save. Yes runs save; false when the user
+// chose Cancel.
 bool ask(Prompter& prompter, bool unsaved, const QString& what, const std::function<void()>& save);
 } // namespace SaveQuestion

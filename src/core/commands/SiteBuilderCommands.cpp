@@ -25,18 +25,31 @@ bool SiteBuilderCommands::selectSite(int index) {
         m_session.engineReplaced(); // the builder shows the site it keeps
         return false;
     }
+    loadSite(index);
+    return true;
+}
+
+void SiteBuilderCommands::loadSite(int index) {
     BusyCursor busy(m_session.prompter());
     engines().select(index);
     const int selected = engines().selectedIndex();
     engines().LoadSiteEngine(selected < 0 ? QString() : engines().engineList().at(selected));
     m_session.markEngineSaved();
     m_session.engineReplaced();
-    return true;
 }
 
 void SiteBuilderCommands::makeFirstSiteCurrent() {
     if (engines().selectedIndex() < 0 && !engines().engineList().isEmpty())
         selectSite(0);
+}
+
+bool SiteBuilderCommands::selectSiteNamed(const QString& site) {
+    const qsizetype index = engines().engineList().indexOf(site);
+    if (index < 0 || !QFileInfo::exists(engines().settingsPath(site)))
+        return false;
+    // The run moves from site to site: the questions were asked before it started.
+    loadSite(static_cast<int>(index));
+    return true;
 }
 
 bool SiteBuilderCommands::NewSiteBtnClick() {

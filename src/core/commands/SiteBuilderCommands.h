@@ -18,6 +18,9 @@ public:
     bool selectSite(int index);
     // The first site becomes current when none is, as opening the builder's page does.
     void makeFirstSiteCurrent();
+    // Chooses the named site as a click in the list does; false, changing nothing, when the
+    // site is not on the list or has no settings file.
+    bool selectSiteNamed(const QString& site);
     // True when a site was created ("Contribute!" is then shown).
     bool NewSiteBtnClick();
     void SaveSiteBtnClick();
@@ -30,6 +33,8 @@ public:
     void storeMatchUp(const std::vector<QString>& values);
 
 private:
+    // Makes the site current without asking; what the builder showed is dropped.
+    void loadSite(int index);
     TEngBuild& engines() const;
 
     Session& m_session;

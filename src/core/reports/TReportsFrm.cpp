@@ -23,7 +23,8 @@ bool usableFileName(const QString& name) {
 
 TReportsFrm::TReportsFrm(const Workspace& paths, const Clock& clock, const ReportInputs& inputs,
                          QLocale locale)
-    : m_paths(paths), m_clock(clock), m_inputs(inputs), m_locale(std::move(locale)) {}
+    : m_paths(paths), m_clock(clock), m_inputs(inputs), m_locale(std::move(locale)),
+      m_timeFormat(m_locale.timeFormat(QLocale::LongFormat)) {}
 
 QString TReportsFrm::defaultFooterText() {
     return QStringLiteral("Report made by Shipkit " SHIPKIT_VERSION
@@ -35,8 +36,16 @@ QString TReportsFrm::dateText(const QDateTime& at) const {
 }
 
 QString TReportsFrm::timeText(const QDateTime& at) const {
+    // A run writes many lines a second, and formatting is most of what a log line costs: the
+    // text of one second is kept for local time and UTC (time formats show whole seconds).
+    const bool plainZone = at.timeSpec() == Qt::LocalTime || at.timeSpec() == Qt::UTC;
+    if (plainZone && at.timeSpec() == m_timeTextSpec && at.toSecsSinceEpoch() == m_timeTextSecond)
+        return m_timeText;
     // Formatting the whole moment lets a time zone in the format come from the clock.
-    return m_locale.toString(at, m_locale.timeFormat(QLocale::LongFormat));
+    m_timeText = m_locale.toString(at, m_timeFormat);
+    m_timeTextSecond = plainZone ? at.toSecsSinceEpoch() : -1;
+    m_timeTextSpec = at.timeSpec();
+    return m_timeText;
 }
 
 void TReportsFrm::StartRun() {

@@ -55,6 +55,10 @@ private:
     const Clock& m_clock;
     const ReportInputs& m_inputs;
     QLocale m_locale;
+    QString m_timeFormat;
+    mutable QString m_timeText;
+    mutable qint64 m_timeTextSecond = -1;
+    mutable Qt::TimeSpec m_timeTextSpec = Qt::LocalTime;
 
     QStringList m_xferMemo;
     QList<MainReportPage::SiteLink> m_finalSubsList;

@@ -87,6 +87,8 @@ public:
     void appReplaced() { Q_EMIT appLoaded(); }
     void engineReplaced() { Q_EMIT engineLoaded(); }
     void engineListReplaced() { Q_EMIT engineListChanged(); }
+    // The rows (or the selection) changed without a rebuild: the Sites page shows them again.
+    void siteListReplaced() { Q_EMIT siteListLoaded(); }
     void requestPage(Page page) { Q_EMIT pageRequested(page); }
     void announceSaved(const QString& what) { Q_EMIT saved(what); }
 

@@ -57,3 +57,10 @@ int Settings::proxyPortNumber() const {
     int port = 80;
     return validPort(ProxyPort, &port) ? port : 80;
 }
+
+Settings Settings::clamped() const {
+    Settings s = *this;
+    s.FtpRetries = qBound(MinFtpRetries, FtpRetries, MaxFtpRetries);
+    s.HttpTimeOut = qBound(MinHttpTimeOut, HttpTimeOut, MaxHttpTimeOut);
+    return s;
+}

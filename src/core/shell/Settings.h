@@ -36,4 +36,6 @@ struct Settings {
     int ftpTimeOutSeconds() const { return qBound(MinFtpTimeOut, FtpTimeOut, MaxFtpTimeOut); }
     // The same for the e-mail step.
     int smtpTimeOutSeconds() const { return qBound(MinSmtpTimeOut, SmtpTimeOut, MaxSmtpTimeOut); }
+    // The values with the two numbers held within their ranges, as a run uses them.
+    Settings clamped() const;
 };

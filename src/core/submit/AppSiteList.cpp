@@ -19,6 +19,10 @@ const QString kNotSet = QStringLiteral("NOT SET!");
 const QString kYes = QStringLiteral("Y");
 const QString kNo = QStringLiteral("N");
 
+QString shortDate(const QDate& day) {
+    return QLocale::system().toString(day, QLocale::ShortFormat);
+}
+
 QString yesNo(bool on) {
     return on ? kYes : kNo;
 }
@@ -127,11 +131,22 @@ bool AppSiteList::IsSiteCompatible(int row) const {
     return true;
 }
 
-AppSiteList::Counts AppSiteList::CountSitesToPost() const {
+bool AppSiteList::toPost(int row, const QStringList& only) const {
+    if (row < 0 || row >= static_cast<int>(m_rows.size()))
+        return false;
+    const AppSiteEntry& entry = m_rows[row];
+    return entry.post != kNo && (only.isEmpty() || only.contains(entry.site));
+}
+
+bool AppSiteList::counted(int row, const QStringList& only) const {
+    return toPost(row, only) && IsSiteCompatible(row);
+}
+
+AppSiteList::Counts AppSiteList::CountSitesToPost(const QStringList& only) const {
     Counts c;
     for (int r = 0; r < static_cast<int>(m_rows.size()); ++r) {
         const AppSiteEntry& row = m_rows[r];
-        if (row.post != kYes || !IsSiteCompatible(r))
+        if (!counted(r, only))
             continue;
         ++c.total;
         ++(row.submit != QLatin1String("New") ? c.update : c.newCount);
@@ -141,6 +156,20 @@ AppSiteList::Counts AppSiteList::CountSitesToPost() const {
         c.email += row.email == kYes;
     }
     return c;
+}
+
+int AppSiteList::firstMissingCategory(const QStringList& only) const {
+    for (int r = 0; r < static_cast<int>(m_rows.size()); ++r)
+        if (counted(r, only) && (m_rows[r].cat1 == kNotSet || m_rows[r].cat2 == kNotSet))
+            return r;
+    return -1;
+}
+
+void AppSiteList::recordPosted(int row, const QDate& today) {
+    if (row < 0 || row >= static_cast<int>(m_rows.size()))
+        return;
+    m_rows[row].submit = QStringLiteral("Update");
+    m_rows[row].lastPost = shortDate(today);
 }
 
 const AppSiteEntry* AppSiteList::selectedRow() const {
@@ -227,9 +256,8 @@ void AppSiteList::toggleKind() {
 
 void AppSiteList::togglePostDate(const QDate& today) {
     if (AppSiteEntry* row = current())
-        row->lastPost = row->lastPost != QLatin1String("Unknown")
-                            ? QStringLiteral("Unknown")
-                            : QLocale::system().toString(today, QLocale::ShortFormat);
+        row->lastPost = row->lastPost != QLatin1String("Unknown") ? QStringLiteral("Unknown")
+                                                                  : shortDate(today);
 }
 
 QStringList AppSiteList::categoryLabels(const TEngBuild& engines, const QString& site,

@@ -38,7 +38,16 @@ public:
     void SaveSiteList(const QString& application) const;
     QString path(const QString& application) const;
     bool IsSiteCompatible(int row) const;
-    Counts CountSitesToPost() const;
+    // Whether a run takes the row up: named for it (every row when none are named) and P not
+    // "N". An empty P posts like "Y".
+    bool toPost(int row, const QStringList& only = {}) const;
+    // The rows a run will post: taken up and able to take the application.
+    bool counted(int row, const QStringList& only = {}) const;
+    Counts CountSitesToPost(const QStringList& only = {}) const;
+    // The first counted row whose category is still "NOT SET!"; -1 when there is none.
+    int firstMissingCategory(const QStringList& only = {}) const;
+    // A successful post: the listing becomes "Update", posted today.
+    void recordPosted(int row, const QDate& today);
 
     // The edits of the selected row; setCategory is false when nothing was set.
     void setSubmit(const QString& kind);

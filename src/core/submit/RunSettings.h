@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The settings one run works with, taken when it starts (the numbers already within range).
+struct RunSettings {
+    QString smtpServer;
+    QString senderEmail;
+    QString senderName;
+    QString proxyHost; // empty: a direct connection
+    quint16 proxyPort = 80;
+    int ftpRetries = 3;
+    int httpTimeOutSeconds = 60;
+};
