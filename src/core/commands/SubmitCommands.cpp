@@ -26,8 +26,12 @@ SubmitCommands::SubmitCommands(Session& session, RunView& view, CompanyCommands&
     : QObject(parent), m_session(session), m_view(view), m_companies(companies), m_apps(apps),
       m_engines(engines), m_trail(view), m_inputs(m_trail, m_answer),
       m_reports(session.gwide().paths(), session.clock(), m_inputs),
-      m_http(view, m_trail, m_reports, m_answer) {
+      m_http(view, m_trail, m_reports, m_answer), m_stepView(view, m_trail),
+      m_ftp(session.gwide().paths(), m_stepView),
+      m_mail(session.gwide().paths(), m_stepView, m_reports) {
+    m_steps.ftp = &m_ftp;
     m_steps.http = &m_http;
+    m_steps.email = &m_mail;
 }
 
 SubmitCommands::~SubmitCommands() = default;
@@ -49,6 +53,7 @@ void SubmitCommands::installStep(RunView::Method method, PostingStep* step) {
 SubmitCommands::Outcome SubmitCommands::submitBtnClick() {
     if (m_run)
         return {};
+    m_cancelling = false;
     // Called from a button: nothing may escape to the event loop.
     try {
         return click();
@@ -77,8 +82,10 @@ void SubmitCommands::cancelClick() {
 }
 
 void SubmitCommands::cancelConfirmed() {
-    if (m_run)
-        m_run->cancel();
+    if (!m_run)
+        return;
+    m_cancelling = true;
+    m_run->cancel();
 }
 
 SubmitCommands::Outcome SubmitCommands::click() {
@@ -177,6 +184,8 @@ void SubmitCommands::prepareSteps(const Settings& settings) {
     run.proxyPort = static_cast<quint16>(settings.proxyPortNumber());
     run.ftpRetries = settings.FtpRetries;
     run.httpTimeOutSeconds = settings.HttpTimeOut;
+    run.ftpTimeOutSeconds = settings.ftpTimeOutSeconds();
+    run.smtpTimeOutSeconds = settings.smtpTimeOutSeconds();
     for (PostingStep* step : {m_steps.ftp, m_steps.http, m_steps.email})
         if (step)
             step->prepare(run);

@@ -2,12 +2,15 @@
 
 #include "reports/TReportsFrm.h"
 #include "submit/AppSiteList.h"
+#include "submit/FtpStep.h"
 #include "submit/HttpAnswer.h"
 #include "submit/HttpPoster.h"
+#include "submit/MailStep.h"
 #include "submit/RunReportInputs.h"
 #include "submit/RunTrail.h"
 #include "submit/RunView.h"
 #include "submit/SubmissionRun.h"
+#include "submit/TrailView.h"
 
 #include <QObject>
 #include <QStringList>
@@ -52,6 +55,8 @@ public:
     // A Cancel that needs no question (SIGINT and SIGTERM of the command line).
     void cancelConfirmed();
     bool isPosting() const { return m_run != nullptr; }
+    // A confirmed Cancel is ending the run in progress.
+    bool cancelling() const { return m_run != nullptr && m_cancelling; }
     // CurrentRow of the run in progress; -1 when none runs.
     int CurrentRow() const { return m_run ? m_run->CurrentRow() : -1; }
     // MainReportPath of the last run.
@@ -89,8 +94,12 @@ private:
     RunReportInputs m_inputs;
     TReportsFrm m_reports;
     HttpPoster m_http;
+    TrailView m_stepView;
+    FtpStep m_ftp;
+    MailStep m_mail;
     RunSteps m_steps;
     QStringList m_only;
     SubmissionRun* m_run = nullptr;
     int m_total = 0;
+    bool m_cancelling = false;
 };

@@ -12,4 +12,6 @@ struct RunSettings {
     quint16 proxyPort = 80;
     int ftpRetries = 3;
     int httpTimeOutSeconds = 60;
+    int ftpTimeOutSeconds = 60;
+    int smtpTimeOutSeconds = 60;
 };

@@ -88,6 +88,7 @@ void TMainFrm::buildPages() {
             guarded(m_prompter, std::bind_front(&TMainFrm::viewInSiteBuilder, this)));
     connect(m_submitPage->viewReportsBtn(), &QPushButton::clicked, this,
             guarded(m_prompter, std::bind_front(&TMainFrm::Mnu_ReportsClick, this)));
+    wireSubmitPage();
     wireScriptWindows();
 }
 
@@ -166,6 +167,12 @@ void TMainFrm::changeEvent(QEvent* event) {
 void TMainFrm::closeEvent(QCloseEvent* event) {
     // Stays open unless the questions finish: a failed save must not lose the window's data.
     event->ignore();
+    if (m_submitCommands->isPosting()) {
+        // The run's loop is still on the stack: it ends first, then the window closes.
+        m_submitCommands->cancelClick();
+        m_closeAfterRun = m_submitCommands->cancelling();
+        return;
+    }
     if (m_closeQuestions.FormCloseQuery())
         event->accept();
 }
@@ -278,16 +285,36 @@ void TMainFrm::PageControl1Change() {
     }
 }
 
+void TMainFrm::wireSubmitPage() {
+    m_submitCommands = std::make_unique<SubmitCommands>(m_session, *m_submitPage, m_companyCommands,
+                                                        m_appCommands, m_siteBuilderCommands);
+    connect(m_submitPage, &SubmitPage::submitClicked, this, guarded(m_prompter, [this] {
+                m_submitCommands->submitBtnClick();
+                // A close asked for during the run waited for its end.
+                if (m_closeAfterRun)
+                    close();
+            }));
+    connect(m_submitPage, &SubmitPage::skipClicked, this,
+            guarded(m_prompter, [this] { m_submitCommands->skipClick(); }));
+    connect(m_submitPage, &SubmitPage::cancelClicked, this,
+            guarded(m_prompter, [this] { m_submitCommands->cancelClick(); }));
+    connect(m_submitPage, &SubmitPage::postingChanged, this,
+            guarded(m_prompter, std::bind_front(&TMainFrm::lockMenus, this)));
+    connect(m_submitCommands.get(), &SubmitCommands::viewReportRequested, this,
+            guarded(m_prompter, [](const QString& path) { gourl(path); }));
+}
+
 void TMainFrm::setPostingMode(bool on) {
     m_session.Posting = on;
+    m_submitPage->setPosting(on);
+}
+
+void TMainFrm::lockMenus(bool on) {
     m_fileMenu->setEnabled(!on);
     m_helpMenu->setEnabled(!on);
     m_fileMenu->menuAction()->setEnabled(!on);
     m_helpMenu->menuAction()->setEnabled(!on);
     m_viewReports->setEnabled(!on);
-    m_submitPage->setPosting(on);
-    if (!on)
-        m_submitPage->showTotals(0);
 }
 
 void TMainFrm::Help1Click() {

@@ -5,10 +5,12 @@
 #include "commands/CompanyCommands.h"
 #include "commands/SiteBuilderCommands.h"
 #include "commands/SiteListCommands.h"
+#include "commands/SubmitCommands.h"
 #include "shell/Session.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 class CompanyPage;
 class QAction;
@@ -51,6 +53,7 @@ public:
     void setSplash(QWidget* splash) { m_splash = splash; }
     // A later start asked this copy to come forward.
     void ActivateMessage();
+    // The posting state as a run sets it: the page's buttons, then the menus.
     void setPostingMode(bool on);
     // A page switch made by the program runs no checks.
     void showPage(Session::Page page);
@@ -81,6 +84,8 @@ private:
     void PageControl1Change();
     bool requireCompany();
     void Help1Click();
+    void wireSubmitPage();
+    void lockMenus(bool on);
     // Ctrl+S: saves what the current page shows.
     void saveCurrentPage();
 
@@ -94,6 +99,8 @@ private:
     QTabWidget* m_pages = nullptr;
     CompanyPage* m_companyPage = nullptr;
     SubmitPage* m_submitPage = nullptr;
+    std::unique_ptr<SubmitCommands> m_submitCommands;
+    bool m_closeAfterRun = false;
     SitesPage* m_sitesPage = nullptr;
     SiteBuilderPage* m_siteBuilderPage = nullptr;
     TVarsForm* m_vars = nullptr;

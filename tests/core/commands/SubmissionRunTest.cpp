@@ -40,7 +40,8 @@ TEST_F(SubmissionRunTest, AWalkOverEveryKindOfRowWithoutPostingSteps) {
     engine("Echo", "");
     engine("Foxtrot", "USE_EMAIL=1\r\nEMAIL_TONAME=new@example.com\r\n");
     engine("Gamma", "");
-    driver.installStep(RunView::Method::Http, nullptr);
+    for (const auto method : {RunView::Method::Ftp, RunView::Method::Http, RunView::Method::Email})
+        driver.installStep(method, nullptr);
     start({line({"Delta", "New", "N/A", "N/A", "Unknown", ""}),
            line({"Gamma", "New", "N/A", "N/A", "1/1/99", "N"})});
     QFile::remove(ws.path("sites/Echo.ini"));
