@@ -2,6 +2,20 @@
 
 #include "records/TIniFile.h"
 
+const QString Settings::DefaultUpdateUrl =
+    QStringLiteral("http://www.tallmark.example.com/shipkit/engines/sksites.zip");
+const QString Settings::DefaultPartnerUrl = QStringLiteral("http://www.bhs.example.com");
+
+namespace {
+
+// An address key left empty counts as missing.
+QString address(const TIniFile& ini, const char* key, const QString& fallback) {
+    const QString value = ini.ReadKey(Settings::Section, key, QString()).trimmed();
+    return value.isEmpty() ? fallback : value;
+}
+
+} // namespace
+
 QString Settings::path(const QString& programDir) {
     return programDir + QStringLiteral("settings.dat");
 }
@@ -17,6 +31,8 @@ Settings Settings::read(const QString& programDir) {
     s.FtpRetries = ini.ReadKeyInt(Section, "FTPRetries", 3);
     s.HttpTimeOut = ini.ReadKeyInt(Section, "HTTPTimeOut", 60);
     s.UseGridLines = ini.ReadKeyFlag(Section, "UseGridLines", false);
+    s.UpdateUrl = address(ini, "UPDATEURL", DefaultUpdateUrl);
+    s.PartnerUrl = address(ini, "PARTNERURL", DefaultPartnerUrl);
     return s;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "net/HttpProxy.h"
+
 #include <QString>
 
 // The program-wide settings kept in "settings.dat" beside the program.
@@ -7,6 +9,9 @@ struct Settings {
     static constexpr const char* Section = "SETTINGS";
     static constexpr int MinFtpRetries = 0, MaxFtpRetries = 50;
     static constexpr int MinHttpTimeOut = 10, MaxHttpTimeOut = 60;
+    // The addresses the program talks to; settings.dat may point them elsewhere.
+    static const QString DefaultUpdateUrl;
+    static const QString DefaultPartnerUrl;
 
     QString SmtpServer;
     QString SenderEmail;
@@ -16,6 +21,8 @@ struct Settings {
     int FtpRetries = 3;
     int HttpTimeOut = 60;
     bool UseGridLines = false;
+    QString UpdateUrl = DefaultUpdateUrl;   // "UPDATEURL": the site data archive
+    QString PartnerUrl = DefaultPartnerUrl; // "PARTNERURL": the partner site, without a page
 
     static QString path(const QString& programDir);
     static Settings read(const QString& programDir);
@@ -23,6 +30,8 @@ struct Settings {
     void write(const QString& programDir) const;
     void writeGridLines(const QString& programDir) const;
 
+    // The HTTP clients' proxy: the host and the port as proxyPortNumber() gives it.
+    HttpProxy proxy() const { return {ProxyHost, static_cast<quint16>(proxyPortNumber())}; }
     // A port is a whole number from 0 to 65535; anything else is refused.
     static bool validPort(const QString& text, int* port = nullptr);
     // The port given to the HTTP client: a bad stored port counts as 80.
