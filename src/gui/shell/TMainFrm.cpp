@@ -1,6 +1,7 @@
 #include "gui/shell/TMainFrm.h"
 
 #include "base/ShipkitError.h"
+#include "commands/UpdateCommands.h"
 #include "engines/TEngBuild.h"
 #include "gui/engines/SiteBuilderPage.h"
 #include "gui/records/AppInfoPage.h"
@@ -18,6 +19,7 @@
 #include "gui/submit/SiteGrid.h"
 #include "gui/submit/SitesPage.h"
 #include "gui/submit/SubmitPage.h"
+#include "gui/update/Tgeteng.h"
 #include "shell/TGWide.h"
 
 #include <QAction>
@@ -98,7 +100,8 @@ void TMainFrm::buildMenus() {
     connect(m_viewReports, &QAction::triggered, this,
             guarded(m_prompter, std::bind_front(&TMainFrm::Mnu_ReportsClick, this)));
     m_fileMenu->addSeparator();
-    addItem(m_fileMenu, "Mnu_UpdateData", "&Update Data Files");
+    connect(addItem(m_fileMenu, "Mnu_UpdateData", "&Update Data Files"), &QAction::triggered, this,
+            guarded(m_prompter, std::bind_front(&TMainFrm::Mnu_UpdateDataFilesClick, this)));
     m_fileMenu->addSeparator();
     TDefaultScriptFrm::addMenuItems(m_fileMenu, m_session.gwide().paths(), m_session.prompter(),
                                     this);
@@ -298,6 +301,16 @@ void TMainFrm::wireScriptWindows() {
 void TMainFrm::Mnu_ReportsClick() {
     TReportsListFrm::showReports(m_session.gwide().paths().ReportsDir, m_session.prompter(), gourl,
                                  this);
+}
+
+void TMainFrm::Mnu_UpdateDataFilesClick() {
+    UpdateCommands commands(m_session);
+    Tgeteng dialog(m_session.gwide().paths(), commands.request(), m_session.prompter(), this);
+    dialog.exec();
+    if (!dialog.UpdateDone())
+        return;
+    commands.RestartAfterUpdate();
+    close();
 }
 
 void TMainFrm::viewInSiteBuilder(const QString& site) {

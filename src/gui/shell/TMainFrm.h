@@ -54,6 +54,8 @@ public:
     void showPage(Session::Page page);
     void Mnu_SettingsClick();
     void Mnu_ReportsClick();
+    // "&Update Data Files": once new data is in, the restart and the close.
+    void Mnu_UpdateDataFilesClick();
     void viewInSiteBuilder(const QString& site);
     void About2Click();
 
