@@ -34,6 +34,15 @@ bool SingleInstance::activateRunningCopy() const {
     return true;
 }
 
+bool SingleInstance::runningCopyExists() const {
+    QLocalSocket socket;
+    socket.connectToServer(m_name);
+    if (!socket.waitForConnected(kWaitMs))
+        return false;
+    socket.disconnectFromServer();
+    return true;
+}
+
 bool SingleInstance::listen() {
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);

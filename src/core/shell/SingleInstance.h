@@ -14,6 +14,8 @@ public:
 
     // True when another copy answered and was asked to come forward.
     bool activateRunningCopy() const;
+    // True when a copy has this workspace open; it is not disturbed.
+    bool runningCopyExists() const;
     // Starts listening for later starts; false when the name cannot be taken.
     bool listen();
     const QString& serverName() const { return m_name; }
