@@ -4,6 +4,7 @@
 #include "commands/UpdateCommands.h"
 #include "engines/TEngBuild.h"
 #include "gui/engines/SiteBuilderPage.h"
+#include "gui/partner/TBHSFrm.h"
 #include "gui/records/AppInfoPage.h"
 #include "gui/records/CompanyPage.h"
 #include "gui/reports/TReportsListFrm.h"
@@ -134,6 +135,8 @@ void TMainFrm::wireCompanyPage() {
             guarded(m_prompter, [this] { m_companyCommands.DeleteCompanyBtnClick(); }));
     connect(m_companyPage->saveButton(), &QPushButton::clicked, this,
             guarded(m_prompter, [this] { m_companyCommands.SaveCompanyBtnClick(); }));
+    connect(m_companyPage->bhsButton(), &QPushButton::clicked, this,
+            guarded(m_prompter, [this] { TBHSFrm::BHSIDBtnClick(m_session, this); }));
 }
 
 void TMainFrm::showEvent(QShowEvent* event) {
