@@ -5,6 +5,7 @@
 #include "gui/shell/ShipkitApp.h"
 #include "gui/shell/ShipkitApplication.h"
 #include "gui/shell/TMainFrm.h"
+#include "support/FakeTcpServer.h"
 #include "support/NetServerProcess.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkspace.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,12 +58,12 @@ protected:
     void TearDown() override { shipkitApp()->setErrorPrompter(nullptr); }
     static ShipkitApplication* shipkitApp() { return static_cast<ShipkitApplication*>(qApp); }
 
-    void start(const QString& archivePath) {
-        m_ws.write("settings.dat",
-                   QStringLiteral("[SETTINGS]\r\nUPDATEURL=http://127.0.0.1:%1%2\r\n")
-                       .arg(m_server->port())
-                       .arg(archivePath)
-                       .toUtf8());
+    QString served(const QString& path) const {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server->port()).arg(path);
+    }
+
+    void start(const QString& url) {
+        m_ws.write("settings.dat", "[SETTINGS]\r\nUPDATEURL=" + url.toUtf8() + "\r\n");
         shipkitApp()->setErrorPrompter(&m_prompter);
         m_app = std::make_unique<ShipkitApp>(m_ws.dir(), &m_prompter);
         ASSERT_TRUE(m_app->start());
@@ -82,7 +84,7 @@ protected:
 };
 
 TEST_F(UpdateDataFilesTest, InstallsAsksForTheRestartAndClosesAfterTheSaveQuestions) {
-    start(QStringLiteral("/sksites.zip"));
+    start(served("/sksites.zip"));
     m_window->companyPage()->field(CompanyRecord::CONTACT)->setText("Edited");
     m_app->session().EngineUnsaved = true;
     QStringList seen;
@@ -107,7 +109,7 @@ TEST_F(UpdateDataFilesTest, InstallsAsksForTheRestartAndClosesAfterTheSaveQuesti
 }
 
 TEST_F(UpdateDataFilesTest, FailedDownloadKeepsTheDialogAndTheWindow) {
-    start(QStringLiteral("/missing.zip"));
+    start(served("/missing.zip"));
     m_ws.write("sites/updates/left-over.ini", "x");
     bool emptiedOnOpening = false, startAgain = false;
     whenModal("Tgeteng", [&](QWidget* dialog) {
@@ -126,6 +128,27 @@ TEST_F(UpdateDataFilesTest, FailedDownloadKeepsTheDialogAndTheWindow) {
     EXPECT_TRUE(m_prompter.shown[0].contains("151: 404")) << m_prompter.shown[0].toStdString();
     EXPECT_TRUE(m_window->isVisible());
     EXPECT_EQ(m_ws.read("sites/Sites.dat"), "Old\r\n");
+}
+
+TEST_F(UpdateDataFilesTest, ClosingDuringTheDownloadStopsItQuietly) {
+    FakeTcpServer silent;
+    start(QStringLiteral("http://127.0.0.1:%1/sksites.zip").arg(silent.port()));
+    bool closedQuietly = false;
+    whenModal("Tgeteng", [&](QWidget* dialog) {
+        // The close comes while the download waits for the silent server.
+        silent.setOnConnect([dialog](QTcpSocket*) {
+            QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->reject(); });
+        });
+        dialog->findChild<QPushButton*>("Button1")->click();
+        closedQuietly = !dialog->isVisible();
+    });
+    chooseUpdate();
+    EXPECT_TRUE(closedQuietly);
+    EXPECT_EQ(silent.connectionCount(), 1);
+    EXPECT_TRUE(m_prompter.shown.isEmpty()) << m_prompter.shown.join('\n').toStdString();
+    EXPECT_TRUE(m_window->isVisible());
+    EXPECT_EQ(m_ws.read("sites/Sites.dat"), "Old\r\n");
+    EXPECT_TRUE(QDir(m_ws.path("sites/updates")).isEmpty());
 }
 
 } // namespace
