@@ -69,7 +69,7 @@ void ArchiveDownload::cancel() {
     stop(QStringLiteral("The download was cancelled."));
 }
 
-void ArchiveDownload::fail(const QString& localFile, const QString& reason) const {
+void ArchiveDownload::fail(const QString& localFile, const QString& reason) {
     QFile::remove(localFile);
     throw ShipkitError(reason);
 }

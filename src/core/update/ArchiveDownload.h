@@ -38,7 +38,7 @@ private:
     void onHeader(const QString& field, const QString& value);
     void onTransfer(qint64 bytes);
     void stop(const QString& reason);
-    [[noreturn]] void fail(const QString& localFile, const QString& reason) const;
+    [[noreturn]] static void fail(const QString& localFile, const QString& reason);
     QString failure(const ENetHTTP& error, const QString& url) const;
 
     TNetHTTP m_http;

@@ -37,8 +37,10 @@ void UpdateInstaller::stage(const UpdatePlan::Item& item) {
         throw cannotInstall(item, out->errorString() +
                                       QStringLiteral(". Check that the folder exists and that "
                                                      "you may write in it"));
+    // Asking for the name links a file Linux may have opened unnamed, so it outlives close().
+    QString staged = out->fileName();
     copy(item, *out);
-    m_staged.emplace_back(std::move(out), target);
+    m_staged.push_back({std::move(out), std::move(staged), target});
 }
 
 void UpdateInstaller::copy(const UpdatePlan::Item& item, QTemporaryFile& out) {
@@ -46,10 +48,12 @@ void UpdateInstaller::copy(const UpdatePlan::Item& item, QTemporaryFile& out) {
     if (!in.open(QIODevice::ReadOnly))
         throw cannotInstall(item, in.errorString());
     QByteArray buffer(1 << 16, Qt::Uninitialized);
-    for (qint64 got; (got = in.read(buffer.data(), buffer.size())) != 0;)
-        if (got < 0 || out.write(buffer.constData(), got) != got)
-            throw cannotInstall(item, (got < 0 ? in : out).errorString() +
-                                          QStringLiteral(". Check the free space"));
+    for (qint64 got; (got = in.read(buffer.data(), buffer.size())) != 0;) {
+        if (got < 0)
+            throw cannotInstall(item, in.errorString());
+        if (out.write(buffer.constData(), got) != got)
+            throw cannotInstall(item, out.errorString() + QStringLiteral(". Check the free space"));
+    }
     if (!out.flush())
         throw cannotInstall(item, out.errorString() + QStringLiteral(". Check the free space"));
     out.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
@@ -58,12 +62,12 @@ void UpdateInstaller::copy(const UpdatePlan::Item& item, QTemporaryFile& out) {
 
 // rename() replaces the old file, or a link in its place, without following it.
 void UpdateInstaller::commit() {
-    for (const auto& [staged, target] : m_staged)
-        if (std::rename(QFile::encodeName(staged->fileName()).constData(),
-                        QFile::encodeName(target).constData()) != 0)
+    for (const Staged& s : m_staged)
+        if (std::rename(QFile::encodeName(s.path).constData(),
+                        QFile::encodeName(s.target).constData()) != 0)
             throw ShipkitError(QStringLiteral("Cannot put %1 in place: %2. The update stopped "
                                               "part-way; run it again to complete it.")
-                                   .arg(QDir::toNativeSeparators(target),
+                                   .arg(QDir::toNativeSeparators(s.target),
                                         QString::fromLocal8Bit(std::strerror(errno))));
     m_staged.clear();
 }

@@ -5,7 +5,6 @@
 #include <QTemporaryFile>
 #include <functional>
 #include <memory>
-#include <utility>
 #include <vector>
 
 // Puts the planned files in place together: each is first copied beside its target under a
@@ -28,6 +27,13 @@ private:
     void stage(const UpdatePlan::Item& item);
     void copy(const UpdatePlan::Item& item, QTemporaryFile& out);
 
+    // A finished copy: the temporary file (removed unless renamed), its name and its target.
+    struct Staged {
+        std::unique_ptr<QTemporaryFile> file;
+        QString path;
+        QString target;
+    };
+
     Status m_status;
-    std::vector<std::pair<std::unique_ptr<QTemporaryFile>, QString>> m_staged;
+    std::vector<Staged> m_staged;
 };
