@@ -53,6 +53,8 @@ QStringList SiteDataUpdate::unpackAndInstall(const QString& archive) {
         extract(archive);
         Q_EMIT status(QStringLiteral("Copy Data Files..."));
         const UpdatePlan plan(m_folder.path(), m_folder.files(), m_paths);
+        for (const QString& name : plan.passedOver())
+            Q_EMIT status(QStringLiteral("Keeping your own %1").arg(name));
         installer.stage(plan.items());
         for (const UpdatePlan::Item& item : plan.items())
             shown << item.shown;

@@ -20,7 +20,6 @@ public:
             QWidget* parent = nullptr);
 
     bool UpdateDone() const { return m_update.UpdateDone(); }
-    QPushButton* Button1() const { return m_start; }
 
     // "Start Update": a failure says why and leaves the dialog ready for another try.
     void Button1Click();
