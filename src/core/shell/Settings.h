@@ -9,6 +9,7 @@ struct Settings {
     static constexpr const char* Section = "SETTINGS";
     static constexpr int MinFtpRetries = 0, MaxFtpRetries = 50;
     static constexpr int MinHttpTimeOut = 10, MaxHttpTimeOut = 60;
+
     // The addresses the program talks to; settings.dat may point them elsewhere.
     static const QString DefaultUpdateUrl;
     static const QString DefaultPartnerUrl;
