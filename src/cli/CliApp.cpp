@@ -1,5 +1,6 @@
 #include "CliApp.h"
 
+#include "DataUpdateCommand.h"
 #include "ScriptCommands.h"
 #include "SiteCommands.h"
 #include "SubmitCommand.h"
@@ -23,6 +24,8 @@ const char* const kUsage =
     "  app show NAME [--company C]\n"
     "                            the application's record as choosing it loads it\n"
     "  reports [APP]             application report folders, or the run folders of APP\n"
+    "  update [--url URL | --file ARCHIVE]\n"
+    "                            downloads (or takes) the site data archive and installs it\n"
     "  engines                   the site engine list\n"
     "  engine show NAME          the engine's settings as a save writes them, and categories\n"
     "  sites --company C --app A the application's site list, rebuilt, one row per line\n"
@@ -109,6 +112,8 @@ int CliApp::dispatch() {
     const QString& c = m_options.command;
     if (c == QLatin1String("companies"))
         return companies();
+    if (c == QLatin1String("update"))
+        return update();
     if (c == QLatin1String("apps"))
         return apps();
     if (c == QLatin1String("company"))
@@ -133,6 +138,12 @@ int CliApp::companies() {
         m_out << name << "\n";
     m_out.flush();
     return Ok;
+}
+
+int CliApp::update() {
+    return DataUpdateCommand(*m_session, m_options, m_out, m_err,
+                             [this](const QString& problem) { return usage(problem); })
+        .run();
 }
 
 bool CliApp::chooseCompany(const QString& name) {

@@ -34,6 +34,7 @@ private:
     int fail(const QString& message);
 
     int companies();
+    int update();
     int apps();
     int companyShow();
     int appShow();

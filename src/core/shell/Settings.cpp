@@ -2,6 +2,20 @@
 
 #include "records/TIniFile.h"
 
+const QString Settings::DefaultUpdateUrl =
+    QStringLiteral("http://www.tallmark.example.com/shipkit/engines/sksites.zip");
+const QString Settings::DefaultPartnerUrl = QStringLiteral("http://www.bhs.example.com");
+
+namespace {
+
+// An address key left empty counts as missing.
+QString address(const TIniFile& ini, const char* key, const QString& fallback) {
+    const QString value = ini.ReadKey(Settings::Section, key, QString()).trimmed();
+    return value.isEmpty() ? fallback : value;
+}
+
+} // namespace
+
 QString Settings::path(const QString& programDir) {
     return programDir + QStringLiteral("settings.dat");
 }
@@ -19,6 +33,8 @@ Settings Settings::read(const QString& programDir) {
     s.FtpTimeOut = ini.ReadKeyInt(Section, "FTPTimeOut", 60);
     s.SmtpTimeOut = ini.ReadKeyInt(Section, "SMTPTimeOut", 60);
     s.UseGridLines = ini.ReadKeyFlag(Section, "UseGridLines", false);
+    s.UpdateUrl = address(ini, "UPDATEURL", DefaultUpdateUrl);
+    s.PartnerUrl = address(ini, "PARTNERURL", DefaultPartnerUrl);
     return s;
 }
 

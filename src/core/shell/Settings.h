@@ -1,5 +1,7 @@
 #pragma once
 
+#include "net/HttpProxy.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -11,6 +13,10 @@ struct Settings {
     static constexpr int MinFtpTimeOut = 5, MaxFtpTimeOut = 600;
     static constexpr int MinSmtpTimeOut = 5, MaxSmtpTimeOut = 600;
 
+    // The addresses the program talks to; settings.dat may point them elsewhere.
+    static const QString DefaultUpdateUrl;
+    static const QString DefaultPartnerUrl;
+
     QString SmtpServer;
     QString SenderEmail;
     QString SenderName;
@@ -21,6 +27,8 @@ struct Settings {
     int FtpTimeOut = 60;  // seconds any one FTP wait may take
     int SmtpTimeOut = 60; // seconds any one SMTP wait may take; set in settings.dat only
     bool UseGridLines = false;
+    QString UpdateUrl = DefaultUpdateUrl;   // "UPDATEURL": the site data archive
+    QString PartnerUrl = DefaultPartnerUrl; // "PARTNERURL": the partner site, without a page
 
     static QString path(const QString& programDir);
     static Settings read(const QString& programDir);
@@ -28,6 +36,8 @@ struct Settings {
     void write(const QString& programDir) const;
     void writeGridLines(const QString& programDir) const;
 
+    // The HTTP clients' proxy: the host and the port as proxyPortNumber() gives it.
+    HttpProxy proxy() const { return {ProxyHost, static_cast<quint16>(proxyPortNumber())}; }
     // A port is a whole number from 0 to 65535; anything else is refused.
     static bool validPort(const QString& text, int* port = nullptr);
     // The port given to the HTTP client: a bad stored port counts as 80.

@@ -1,8 +1,10 @@
 #include "gui/shell/TMainFrm.h"
 
 #include "base/ShipkitError.h"
+#include "commands/UpdateCommands.h"
 #include "engines/TEngBuild.h"
 #include "gui/engines/SiteBuilderPage.h"
+#include "gui/partner/TBHSFrm.h"
 #include "gui/records/AppInfoPage.h"
 #include "gui/records/CompanyPage.h"
 #include "gui/reports/TReportsListFrm.h"
@@ -18,6 +20,7 @@
 #include "gui/submit/SiteGrid.h"
 #include "gui/submit/SitesPage.h"
 #include "gui/submit/SubmitPage.h"
+#include "gui/update/Tgeteng.h"
 #include "shell/TGWide.h"
 
 #include <QAction>
@@ -109,7 +112,8 @@ void TMainFrm::buildMenus() {
     connect(addItem(m_fileMenu, "Mnu_CheckEngines", "&Check Site Engines\u2026"),
             &QAction::triggered, this, [this] { Q_EMIT engineCheckerRequested(); });
     m_fileMenu->addSeparator();
-    addItem(m_fileMenu, "Mnu_UpdateData", "&Update Data Files");
+    connect(addItem(m_fileMenu, "Mnu_UpdateData", "&Update Data Files"), &QAction::triggered, this,
+            guarded(m_prompter, std::bind_front(&TMainFrm::Mnu_UpdateDataFilesClick, this)));
     m_fileMenu->addSeparator();
     TDefaultScriptFrm::addMenuItems(m_fileMenu, m_session.gwide().paths(), m_session.prompter(),
                                     this);
@@ -148,6 +152,8 @@ void TMainFrm::wireCompanyPage() {
             guarded(m_prompter, [this] { m_companyCommands.DeleteCompanyBtnClick(); }));
     connect(m_companyPage->saveButton(), &QPushButton::clicked, this,
             guarded(m_prompter, [this] { m_companyCommands.SaveCompanyBtnClick(); }));
+    connect(m_companyPage->bhsButton(), &QPushButton::clicked, this,
+            guarded(m_prompter, [this] { TBHSFrm::BHSIDBtnClick(m_session, this); }));
 }
 
 void TMainFrm::showEvent(QShowEvent* event) {
@@ -361,6 +367,16 @@ void TMainFrm::wireScriptWindows() {
 void TMainFrm::Mnu_ReportsClick() {
     TReportsListFrm::showReports(m_session.gwide().paths().ReportsDir, m_session.prompter(), gourl,
                                  this);
+}
+
+void TMainFrm::Mnu_UpdateDataFilesClick() {
+    UpdateCommands commands(m_session);
+    Tgeteng dialog(m_session.gwide().paths(), commands.request(), m_session.prompter(), this);
+    dialog.exec();
+    if (!dialog.UpdateDone())
+        return;
+    commands.RestartAfterUpdate();
+    close();
 }
 
 void TMainFrm::viewInSiteBuilder(const QString& site) {

@@ -60,6 +60,8 @@ public:
     // False when the dialog was cancelled.
     bool Mnu_SettingsClick();
     void Mnu_ReportsClick();
+    // "&Update Data Files": once new data is in, the restart and the close.
+    void Mnu_UpdateDataFilesClick();
     void viewInSiteBuilder(const QString& site);
     void About2Click();
 

@@ -1,0 +1,50 @@
+#include "DataUpdateCommand.h"
+
+#include "CliApp.h"
+#include "base/ShipkitError.h"
+#include "commands/UpdateCommands.h"
+#include "shell/Session.h"
+#include "shell/SingleInstance.h"
+#include "shell/TGWide.h"
+#include "update/SiteDataUpdate.h"
+
+DataUpdateCommand::DataUpdateCommand(Session& session, const CliOptions& options, QTextStream& out,
+                                     QTextStream& err, Usage usage)
+    : m_session(session), m_options(options), m_out(out), m_err(err), m_usage(std::move(usage)) {}
+
+int DataUpdateCommand::fail(const QString& message) {
+    m_err << message << Qt::endl;
+    return CliApp::Failed;
+}
+
+int DataUpdateCommand::run() {
+    const QStringList& args = m_options.args;
+    const bool known = args.isEmpty() || (args.size() == 2 && (args[0] == QLatin1String("--url") ||
+                                                               args[0] == QLatin1String("--file")));
+    if (!known)
+        return m_usage(QStringLiteral("use: update [--url URL | --file ARCHIVE]"));
+    // The desktop program holds the engine lists it read at start; new data under it is lost.
+    if (SingleInstance(m_session.gwide().paths().ProgramDir).runningCopyExists())
+        return fail(QStringLiteral("shipkit-cli: the desktop program has this workspace open; "
+                                   "close it, then run update again."));
+    return update(m_options.option(QStringLiteral("--url")),
+                  m_options.option(QStringLiteral("--file")));
+}
+
+int DataUpdateCommand::update(const std::optional<QString>& url,
+                              const std::optional<QString>& file) {
+    UpdateRequest request = UpdateCommands(m_session).request();
+    if (url)
+        request.url = *url;
+    SiteDataUpdate update(m_session.gwide().paths());
+    QStringList installed;
+    try {
+        installed = file ? update.install(*file) : update.download(request);
+    } catch (const ShipkitError& e) {
+        return fail(e.message());
+    }
+    for (const QString& line : installed)
+        m_out << line << "\n";
+    m_out << "Data File Update Complete" << Qt::endl;
+    return CliApp::Ok;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "net/HttpProxy.h"
+
+#include <QString>
+
+// Where the site data archive comes from and how long a silent server is given.
+struct UpdateRequest {
+    QString url;
+    HttpProxy proxy;
+    int timeOutSeconds = 60;
+};
