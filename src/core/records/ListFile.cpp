@@ -5,6 +5,7 @@
 #include "records/TextCodec.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 QStringList splitLines(const QString& text) {
     QStringList lines;
@@ -53,6 +54,10 @@ QByteArray listFileBytes(const QStringList& list) {
 }
 
 void SaveList(const QStringList& list, const QString& path) {
+    const bool existed = QFileInfo::exists(path);
     if (const QString reason = writeFileAtomically(path, listFileBytes(list)); !reason.isEmpty())
-        throw ShipkitError(QStringLiteral("Cannot create file %1").arg(path), reason);
+        throw ShipkitError((existed ? QStringLiteral("Unable to write to %1")
+                                    : QStringLiteral("Cannot create file %1"))
+                               .arg(path),
+                           reason);
 }
