@@ -28,6 +28,7 @@ const char* const kUsage =
     "                            the text expanded for site S, live or in check mode\n"
     "  check-engines [--site S]  every engine's scripts expanded in check mode for site S\n"
     "  mass-change FROM TO       replaces FROM by TO in every script file, then checks\n"
+    "  init                      creates the workspace folder and its folders\n"
     "\n"
     "Options:\n"
     "  --workspace DIR           the workspace folder (default: beside the program)\n"
@@ -36,6 +37,19 @@ const char* const kUsage =
     "  --version                 the program's version\n"
     "\n"
     "Exit codes: 0 success, 1 the command failed, 2 bad usage, 3 an expansion failed.\n";
+
+// Only these commands change the workspace; the others open it read-only.
+bool writesWorkspace(const QString& command) {
+    static const QStringList writers = {"init", "sites", "mass-change", "submit", "update"};
+    return writers.contains(command);
+}
+
+WorkspaceLocator::Access accessFor(const QString& command) {
+    if (command == QLatin1String("init"))
+        return WorkspaceLocator::Access::Create;
+    return writesWorkspace(command) ? WorkspaceLocator::Access::Write
+                                    : WorkspaceLocator::Access::Read;
+}
 
 } // namespace
 
@@ -73,9 +87,11 @@ int CliApp::run(const QStringList& arguments, const QString& executableDir) {
 }
 
 int CliApp::openWorkspace(const QString& executableDir) {
-    const auto located = WorkspaceLocator::locate(m_options.workspace, executableDir);
+    const auto located =
+        WorkspaceLocator::locate(m_options.workspace, executableDir, accessFor(m_options.command));
     if (located.programDir.isEmpty())
         return fail(located.error);
+    const bool writes = writesWorkspace(m_options.command);
     if (m_options.now)
         m_clock = std::make_unique<FixedClock>(*m_options.now);
     else
@@ -83,8 +99,9 @@ int CliApp::openWorkspace(const QString& executableDir) {
     m_prompter = std::make_unique<PrintingPrompter>(m_err);
     m_gwide = std::make_unique<TGWide>(located.programDir);
     m_session = std::make_unique<Session>(*m_gwide, *m_prompter, *m_clock);
+    m_session->setReadOnly(!writes);
     if (!m_session->LoadWorkspace())
-        return fail(QStringLiteral("Unable to initialize Shipkit!"));
+        return fail(QStringLiteral("Unable to initialize Shipkit!\n") + m_session->loadError());
     m_session->settings = Settings::read(m_gwide->paths().ProgramDir);
     // As the window's first showing does: the first application again, now that the engine
     // list is loaded, so its site list covers every engine.
@@ -95,6 +112,9 @@ int CliApp::openWorkspace(const QString& executableDir) {
 
 int CliApp::dispatch() {
     const QString& c = m_options.command;
+    // Opening the workspace for writing made its folders.
+    if (c == QLatin1String("init"))
+        return Ok;
     if (c == QLatin1String("companies"))
         return companies();
     if (c == QLatin1String("apps"))

@@ -22,8 +22,15 @@ Session::Session(TGWide& gwide, Prompter& prompter, Clock& clock, QObject* paren
     : QObject(parent), m_gwide(gwide), m_prompter(prompter), m_clock(clock),
       m_siteList(gwide.paths(), m_app) {}
 
+void Session::setReadOnly(bool on) {
+    m_readOnly = on;
+    m_siteList.setReadOnly(on);
+}
+
 bool Session::LoadWorkspace() {
     try {
+        if (!m_readOnly)
+            m_gwide.MakeFolders();
         if (const auto companies = m_gwide.LoadWorkspace()) {
             setCompanyList(*companies);
             selectCompany(0);

@@ -51,7 +51,6 @@ void TGWide::SaveAppList(const QString& company, const QStringList& apps) const 
 }
 
 std::optional<QStringList> TGWide::LoadWorkspace() {
-    MakeFolders();
     if (!CreateEngineObjects())
         throw ShipkitError(QStringLiteral("The site engines could not be set up: ") +
                            m_createError);

@@ -25,8 +25,8 @@ public:
     void MakeFolders() const;
     // Creates the engine objects unless they exist; false when that fails.
     bool CreateEngineObjects();
-    // The start-up load: folders, engine objects and the company list (nullopt without a list
-    // file). Raises ShipkitError with the reason when it fails.
+    // The start-up load: engine objects and the company list (nullopt without a list file).
+    // Raises ShipkitError with the reason when it fails. Folders are the caller's choice.
     std::optional<QStringList> LoadWorkspace();
     // The engine lists, read after the first application was shown.
     void LoadEngineLists();

@@ -1,5 +1,6 @@
 #include "submit/AppSiteList.h"
 
+#include "base/ShipkitError.h"
 #include "base/Workspace.h"
 #include "engines/SiteEngine.h"
 #include "engines/TEngBuild.h"
@@ -92,13 +93,17 @@ void AppSiteList::LoadSiteList(const TEngBuild& engines, const QString& applicat
     for (int r = 0; r < static_cast<int>(m_rows.size()); ++r)
         if (!IsSiteCompatible(r))
             m_rows[r].post = kNo;
-    if (!application.isEmpty())
+    if (!application.isEmpty() && !m_readOnly)
         SaveSiteList(application);
     if (!m_rows.empty())
         m_selected = 0;
 }
 
 void AppSiteList::SaveSiteList(const QString& application) const {
+    if (m_readOnly)
+        throw ShipkitError(QStringLiteral("The site list of %1 was opened read-only and is not "
+                                          "saved.")
+                               .arg(application));
     if (m_rows.empty())
         return;
     QStringList lines;
