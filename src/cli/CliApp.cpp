@@ -8,6 +8,7 @@
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 #include "shell/WorkspaceLocator.h"
+#include "shell/WorkspaceLock.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ const char* const kUsage =
     "\n"
     "Exit codes: 0 success, 1 the command failed, 2 bad usage, 3 an expansion failed.\n";
 
-// Only these commands change the workspace; the others open it read-only.
+// Only these commands change the workspace; the others open it read-only and take no lock.
 bool writesWorkspace(const QString& command) {
     static const QStringList writers = {"init", "sites", "mass-change", "submit", "update"};
     return writers.contains(command);
@@ -92,6 +93,11 @@ int CliApp::openWorkspace(const QString& executableDir) {
     if (located.programDir.isEmpty())
         return fail(located.error);
     const bool writes = writesWorkspace(m_options.command);
+    if (writes) {
+        m_lock = std::make_unique<WorkspaceLock>(located.programDir);
+        if (!m_lock->acquire())
+            return fail(QStringLiteral("shipkit-cli: ") + m_lock->refusal());
+    }
     if (m_options.now)
         m_clock = std::make_unique<FixedClock>(*m_options.now);
     else
