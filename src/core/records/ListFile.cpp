@@ -2,9 +2,9 @@
 
 #include "base/ShipkitError.h"
 #include "records/AtomicWrite.h"
+#include "records/RegularFile.h"
 #include "records/TextCodec.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 QStringList splitLines(const QString& text) {
@@ -28,10 +28,10 @@ QStringList splitLines(const QString& text) {
 }
 
 void LoadList(const QString& path, QStringList& target) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ShipkitError(QStringLiteral("Cannot open file %1").arg(path));
-    QByteArray bytes = file.readAll();
+    RegularFile::Contents file = RegularFile::read(path);
+    if (file.outcome != RegularFile::Outcome::Read)
+        throw ShipkitError(QStringLiteral("Cannot open file %1").arg(path), file.reason);
+    QByteArray bytes = std::move(file.bytes);
     const qsizetype nul = bytes.indexOf('\0');
     if (nul >= 0)
         bytes.truncate(nul);

@@ -3,6 +3,12 @@
 namespace NameRules {
 
 QString fileNameProblem(const QString& name) {
+    if (name.isEmpty())
+        return QStringLiteral("A name cannot be empty. Please choose another name.");
+    if (name.size() > MaxLength)
+        return QStringLiteral("A name cannot be longer than %1 characters. Please choose a "
+                              "shorter name.")
+            .arg(MaxLength);
     if (name == QLatin1String(".") || name == QLatin1String(".."))
         return QStringLiteral("\"%1\" cannot be used as a name. Please choose another.").arg(name);
     for (const QChar c : name) {

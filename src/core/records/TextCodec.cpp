@@ -1,6 +1,5 @@
 #include "records/TextCodec.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <array>
 
@@ -39,14 +38,6 @@ QString decode(const QByteArray& bytes) {
 
 QByteArray encode(const QString& text) {
     return text.toUtf8();
-}
-
-QByteArray readFile(const QString& path, bool* ok) {
-    QFile file(path);
-    const bool opened = file.open(QIODevice::ReadOnly);
-    if (ok)
-        *ok = opened;
-    return opened ? file.readAll() : QByteArray();
 }
 
 } // namespace TextCodec

@@ -7,5 +7,4 @@
 namespace TextCodec {
 QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text);
-QByteArray readFile(const QString& path, bool* ok = nullptr);
 } // namespace TextCodec

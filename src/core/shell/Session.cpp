@@ -31,16 +31,16 @@ bool Session::LoadWorkspace() {
     try {
         if (!m_readOnly)
             m_gwide.MakeFolders();
-        if (const auto companies = m_gwide.LoadWorkspace()) {
+        if (const auto companies = m_gwide.LoadWorkspace(m_prompter)) {
             setCompanyList(*companies);
             selectCompany(0);
         }
         if (!m_companies.isEmpty())
-            if (const auto apps = m_gwide.LoadAppList(companyText()))
+            if (const auto apps = m_gwide.LoadAppList(companyText(), m_prompter))
                 setAppList(*apps);
         if (!m_apps.isEmpty())
             selectApp(0);
-        m_gwide.LoadEngineLists();
+        m_gwide.LoadEngineLists(m_prompter);
         Q_EMIT engineListChanged();
     } catch (const std::exception& e) {
         m_loadError = QString::fromUtf8(e.what());
@@ -86,7 +86,7 @@ void Session::chooseCompany(int index) {
 }
 
 void Session::reloadAppList() {
-    setAppList(m_gwide.LoadAppList(companyText()).value_or(QStringList()));
+    setAppList(m_gwide.LoadAppList(companyText(), m_prompter).value_or(QStringList()));
     selectApp(m_apps.isEmpty() ? -1 : 0);
 }
 
@@ -122,7 +122,7 @@ void Session::compnameChange() {
     if (SuppressCompanyChange || m_companyIndex < 0)
         return;
     BusyCursor busy(m_prompter);
-    const QString path = m_gwide.paths().CompaniesDir + companyText() + QStringLiteral(".dat");
+    const QString path = m_gwide.companyPath(companyText());
     if (!QFileInfo::exists(path))
         return;
     const CompanyRecord loaded = CompanyRecord::read(TIniFile(path));
@@ -192,9 +192,8 @@ void Session::clearAppFields() {
 
 void Session::AppNameChange() {
     BusyCursor busy(m_prompter);
-    const QString stem = m_gwide.paths().DataDir + appText();
     const ApplicationRecord loaded =
-        ApplicationRecord::read(TIniFile(stem + QStringLiteral(".dat")));
+        ApplicationRecord::read(TIniFile(m_gwide.appFilePath(appText(), QStringLiteral(".dat"))));
     for (const auto& key : ApplicationRecord::keys())
         if (key.name != QLatin1String("NAME"))
             setAppValue(key.name, loaded.value(key.name));
@@ -207,8 +206,8 @@ void Session::AppNameChange() {
             return QString();
         }
     };
-    setLongDescription(loadMemo(stem + QStringLiteral(".lds")));
-    setNotes(loadMemo(stem + QStringLiteral(".nts")));
+    setLongDescription(loadMemo(m_gwide.appFilePath(appText(), QStringLiteral(".lds"))));
+    setNotes(loadMemo(m_gwide.appFilePath(appText(), QStringLiteral(".nts"))));
     refreshLongDate();
     Q_EMIT appLoaded();
     rebuildSiteList();

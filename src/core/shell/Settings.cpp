@@ -1,9 +1,10 @@
 #include "shell/Settings.h"
 
 #include "records/TIniFile.h"
+#include "records/WorkspacePath.h"
 
 QString Settings::path(const QString& programDir) {
-    return programDir + QStringLiteral("settings.dat");
+    return WorkspacePath::inside(programDir, programDir + QStringLiteral("settings.dat"));
 }
 
 Settings Settings::read(const QString& programDir) {

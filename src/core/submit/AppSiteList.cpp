@@ -7,6 +7,7 @@
 #include "records/ApplicationRecord.h"
 #include "records/IniSnapshot.h"
 #include "records/ListFile.h"
+#include "records/WorkspacePath.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -59,7 +60,8 @@ AppSiteEntry AppSiteList::entryFor(const TEngBuild& engines, const QString& site
 }
 
 QString AppSiteList::path(const QString& application) const {
-    return m_workspace.DataDir + application + QStringLiteral("_SITES.dat");
+    return WorkspacePath::inside(m_workspace.ProgramDir,
+                                 m_workspace.DataDir + application + QStringLiteral("_SITES.dat"));
 }
 
 void AppSiteList::merge(const QStringList& fields) {

@@ -102,7 +102,7 @@ TEST_F(CliBasicsTest, UnreadableCompanyListCannotInitialize) {
     const CliRun r = run({"companies"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, "Unable to initialize Shipkit!\nCannot open file " +
-                         ws.path("companies/companies.dat").toUtf8() + "\n");
+                         ws.path("companies/companies.dat").toUtf8() + ": Not a regular file\n");
 }
 
 } // namespace
