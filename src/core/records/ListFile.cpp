@@ -28,14 +28,10 @@ QStringList splitLines(const QString& text) {
 }
 
 void LoadList(const QString& path, QStringList& target) {
-    RegularFile::Contents file = RegularFile::read(path);
+    const RegularFile::Contents file = RegularFile::read(path);
     if (file.outcome != RegularFile::Outcome::Read)
         throw ShipkitError(QStringLiteral("Cannot open file %1").arg(path), file.reason);
-    QByteArray bytes = std::move(file.bytes);
-    const qsizetype nul = bytes.indexOf('\0');
-    if (nul >= 0)
-        bytes.truncate(nul);
-    target = splitLines(TextCodec::decode(bytes));
+    target = splitLines(TextCodec::decodeToNul(file.bytes));
 }
 
 QStringList LoadList(const QString& path) {
