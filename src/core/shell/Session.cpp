@@ -123,8 +123,11 @@ void Session::compnameChange() {
         return;
     BusyCursor busy(m_prompter);
     const QString path = m_gwide.companyPath(companyText());
-    if (!QFileInfo::exists(path))
+    // A company without its record shows empty fields, never those of the one before it.
+    if (!QFileInfo::exists(path)) {
+        clearCompanyFields();
         return;
+    }
     const CompanyRecord loaded = CompanyRecord::read(TIniFile(path));
     // The stored name becomes the selector's text; a name not on the list selects nothing.
     m_companyIndex = static_cast<int>(m_companies.indexOf(loaded[CompanyRecord::CONAME]));
