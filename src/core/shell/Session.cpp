@@ -2,9 +2,9 @@
 
 #include "base/BusyCursor.h"
 #include "engines/TEngBuild.h"
+#include "records/IniSnapshot.h"
 #include "records/ListFile.h"
 #include "records/LongDate.h"
-#include "records/TIniFile.h"
 #include "shell/TGWide.h"
 
 #include <QFileInfo>
@@ -128,7 +128,7 @@ void Session::compnameChange() {
         clearCompanyFields();
         return;
     }
-    const CompanyRecord loaded = CompanyRecord::read(TIniFile(path));
+    const CompanyRecord loaded = CompanyRecord::read(IniSnapshot(path));
     // The stored name becomes the selector's text; a name not on the list selects nothing.
     m_companyIndex = static_cast<int>(m_companies.indexOf(loaded[CompanyRecord::CONAME]));
     m_company[CompanyRecord::CONAME] = companyText();
@@ -195,8 +195,8 @@ void Session::clearAppFields() {
 
 void Session::AppNameChange() {
     BusyCursor busy(m_prompter);
-    const ApplicationRecord loaded =
-        ApplicationRecord::read(TIniFile(m_gwide.appFilePath(appText(), QStringLiteral(".dat"))));
+    const ApplicationRecord loaded = ApplicationRecord::read(
+        IniSnapshot(m_gwide.appFilePath(appText(), QStringLiteral(".dat"))));
     for (const auto& key : ApplicationRecord::keys())
         if (key.name != QLatin1String("NAME"))
             setAppValue(key.name, loaded.value(key.name));

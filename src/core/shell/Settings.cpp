@@ -1,5 +1,6 @@
 #include "shell/Settings.h"
 
+#include "records/IniSnapshot.h"
 #include "records/TIniFile.h"
 #include "records/WorkspacePath.h"
 
@@ -8,7 +9,7 @@ QString Settings::path(const QString& programDir) {
 }
 
 Settings Settings::read(const QString& programDir) {
-    const TIniFile ini(path(programDir));
+    const IniSnapshot ini(path(programDir));
     Settings s;
     s.SmtpServer = ini.ReadKey(Section, "SMTP", QString());
     s.SenderEmail = ini.ReadKey(Section, "EMAIL", QString());
