@@ -50,7 +50,7 @@ TEST_P(FailedWriteTest, OldFileStaysAndTheReasonIsGiven) {
         GetParam().write(path);
         FAIL() << "no error for " << GetParam().what;
     } catch (const ShipkitError& e) {
-        EXPECT_EQ(e.text(), "Unable to write to " + path + ": File too large");
+        EXPECT_EQ(QString::fromUtf8(e.what()), "Unable to write to " + path + ": File too large");
     }
     EXPECT_EQ(ws.read("f.dat"), old);
     EXPECT_EQ(QDir(ws.dir()).entryList(QDir::Files | QDir::Hidden), QStringList{"f.dat"});
@@ -65,7 +65,8 @@ TEST(FailedNewFileTest, NoFileIsLeftBehind) {
         SaveList({kLong}, ws.path("new.dat"));
         FAIL() << "no error";
     } catch (const ShipkitError& e) {
-        EXPECT_EQ(e.text(), "Cannot create file " + ws.path("new.dat") + ": File too large");
+        EXPECT_EQ(QString::fromUtf8(e.what()),
+                  "Cannot create file " + ws.path("new.dat") + ": File too large");
     }
     EXPECT_TRUE(
         QDir(ws.dir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
