@@ -63,14 +63,6 @@ TEST_F(CliLockTest, ReadersDoNotWaitForTheLock) {
     EXPECT_EQ(r.out, "Acme\n");
 }
 
-TEST_F(CliLockTest, WriterGoesAheadOnceTheLockIsFree) {
-    ASSERT_TRUE(lock.tryLock());
-    lock.unlock();
-    const CliRun r = CliRun::inWorkspace(ws, {"mass-change", "FROM", "TO"});
-    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
-    EXPECT_EQ(ws.read("sites/Alpha HTTP_NEW.scp"), "TO\r\n");
-}
-
 TEST_F(CliLockTest, TwoMassChangesAtOnceBothLand) {
     QByteArray engines;
     for (int i = 0; i < 200; ++i) {
