@@ -78,7 +78,7 @@ struct Loaded {
 void BM_LoadEngineLists(benchmark::State& state) {
     Loaded loaded;
     for (auto _ : state)
-        loaded.gwide.engBuild()->LoadSiteLists();
+        loaded.gwide.engBuild()->LoadSiteLists(loaded.prompter);
 }
 BENCHMARK(BM_LoadEngineLists)
     ->Unit(benchmark::kMillisecond)

@@ -1,8 +1,10 @@
 #include "gui/shell/ShipkitApp.h"
 #include "gui/shell/ShipkitApplication.h"
 #include "gui/shell/TMainFrm.h"
+#include "shell/DesktopStart.h"
 #include "shell/SingleInstance.h"
 #include "shell/WorkspaceLocator.h"
+#include "shell/WorkspaceLock.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -34,9 +36,18 @@ int main(int argc, char** argv) {
         return 1;
     }
     SingleInstance instance(located.programDir);
-    if (instance.activateRunningCopy())
+    // Held until the program ends, so no command-line writer changes files under the window.
+    WorkspaceLock lock(located.programDir);
+    switch (DesktopStart(instance, lock).enter()) {
+    case DesktopStart::Outcome::Activated:
         return 0;
-    instance.listen();
+    case DesktopStart::Outcome::Refused:
+        std::fprintf(stderr, "%s\n", qPrintable(lock.refusal()));
+        QMessageBox::critical(nullptr, QStringLiteral("Shipkit"), lock.refusal());
+        return 1;
+    case DesktopStart::Outcome::First:
+        break;
+    }
     // A later start may knock while this one is still loading: answer once the window shows.
     TMainFrm* window = nullptr;
     bool activatePending = false;

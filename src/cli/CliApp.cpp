@@ -8,9 +8,9 @@
 #include "reports/ReportFolders.h"
 #include "shell/PrintingPrompter.h"
 #include "shell/Session.h"
-#include "shell/SingleInstance.h"
 #include "shell/TGWide.h"
 #include "shell/WorkspaceLocator.h"
+#include "shell/WorkspaceLock.h"
 
 namespace {
 
@@ -36,6 +36,7 @@ const char* const kUsage =
     "  submit --company C --app A [--site S]...\n"
     "                            a submission run as the Submit button starts it: one line\n"
     "                            per site processed, SITE<TAB>success|failure, then the report\n"
+    "  init                      creates the workspace folder and its folders\n"
     "\n"
     "Options:\n"
     "  --workspace DIR           the workspace folder (default: beside the program)\n"
@@ -45,6 +46,19 @@ const char* const kUsage =
     "\n"
     "Exit codes: 0 success, 1 the command failed, 2 bad usage, 3 an expansion failed,\n"
     "4 a site failed to post, 5 the run was cancelled (SIGINT or SIGTERM).\n";
+
+// Only these commands change the workspace; the others open it read-only and take no lock.
+bool writesWorkspace(const QString& command) {
+    static const QStringList writers = {"init", "sites", "mass-change", "submit", "update"};
+    return writers.contains(command);
+}
+
+WorkspaceLocator::Access accessFor(const QString& command) {
+    if (command == QLatin1String("init"))
+        return WorkspaceLocator::Access::Create;
+    return writesWorkspace(command) ? WorkspaceLocator::Access::Write
+                                    : WorkspaceLocator::Access::Read;
+}
 
 } // namespace
 
@@ -82,15 +96,16 @@ int CliApp::run(const QStringList& arguments, const QString& executableDir) {
 }
 
 int CliApp::openWorkspace(const QString& executableDir) {
-    const auto located = WorkspaceLocator::locate(m_options.workspace, executableDir);
+    const auto located =
+        WorkspaceLocator::locate(m_options.workspace, executableDir, accessFor(m_options.command));
     if (located.programDir.isEmpty())
         return fail(located.error);
-    // The desktop program keeps its own copy of the lists; writing under it would be undone.
-    if (m_options.command == QLatin1String("submit") &&
-        SingleInstance(located.programDir).runningCopyExists())
-        return fail(QStringLiteral("shipkit-cli: the desktop program has this workspace open; "
-                                   "close it, then run %1 again.")
-                        .arg(m_options.command));
+    const bool writes = writesWorkspace(m_options.command);
+    if (writes) {
+        m_lock = std::make_unique<WorkspaceLock>(located.programDir);
+        if (!m_lock->acquire())
+            return fail(QStringLiteral("shipkit-cli: ") + m_lock->refusal());
+    }
     if (m_options.now)
         m_clock = std::make_unique<FixedClock>(*m_options.now);
     else
@@ -98,8 +113,9 @@ int CliApp::openWorkspace(const QString& executableDir) {
     m_prompter = std::make_unique<PrintingPrompter>(m_err);
     m_gwide = std::make_unique<TGWide>(located.programDir);
     m_session = std::make_unique<Session>(*m_gwide, *m_prompter, *m_clock);
+    m_session->setReadOnly(!writes);
     if (!m_session->LoadWorkspace())
-        return fail(QStringLiteral("Unable to initialize Shipkit!"));
+        return fail(QStringLiteral("Unable to initialize Shipkit!\n") + m_session->loadError());
     m_session->settings = Settings::read(m_gwide->paths().ProgramDir);
     // As the window's first showing does: the first application again, now that the engine
     // list is loaded, so its site list covers every engine.
@@ -110,6 +126,9 @@ int CliApp::openWorkspace(const QString& executableDir) {
 
 int CliApp::dispatch() {
     const QString& c = m_options.command;
+    // Opening the workspace for writing made its folders.
+    if (c == QLatin1String("init"))
+        return Ok;
     if (c == QLatin1String("companies"))
         return companies();
     if (c == QLatin1String("update"))

@@ -9,6 +9,7 @@ class Clock;
 class PrintingPrompter;
 class Session;
 class TGWide;
+class WorkspaceLock;
 
 // shipkit-cli: opens the workspace as start-up does and runs one command on it.
 class CliApp {
@@ -49,6 +50,7 @@ private:
     QTextStream& m_out;
     QTextStream& m_err;
     CliOptions m_options;
+    std::unique_ptr<WorkspaceLock> m_lock;
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<PrintingPrompter> m_prompter;
     std::unique_ptr<TGWide> m_gwide;

@@ -4,7 +4,6 @@
 #include "base/ShipkitError.h"
 #include "commands/UpdateCommands.h"
 #include "shell/Session.h"
-#include "shell/SingleInstance.h"
 #include "shell/TGWide.h"
 #include "update/SiteDataUpdate.h"
 
@@ -23,10 +22,6 @@ int DataUpdateCommand::run() {
                                                                args[0] == QLatin1String("--file")));
     if (!known)
         return m_usage(QStringLiteral("use: update [--url URL | --file ARCHIVE]"));
-    // The desktop program holds the engine lists it read at start; new data under it is lost.
-    if (SingleInstance(m_session.gwide().paths().ProgramDir).runningCopyExists())
-        return fail(QStringLiteral("shipkit-cli: the desktop program has this workspace open; "
-                                   "close it, then run update again."));
     return update(m_options.option(QStringLiteral("--url")),
                   m_options.option(QStringLiteral("--file")));
 }

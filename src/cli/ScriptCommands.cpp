@@ -143,7 +143,9 @@ int ScriptCommands::massChange() {
         return m_usage(QStringLiteral("mass-change needs a FROM text that is not empty and "
                                       "differs from TO"));
     try {
-        MassChange::replaceAll(*m_session.gwide().engBuild(), from, to);
+        for (const QString& line :
+             MassChange::replaceAll(*m_session.gwide().engBuild(), from, to).untouched)
+            m_err << line << Qt::endl;
     } catch (const std::exception& e) {
         return fail(QString::fromUtf8(e.what()));
     }

@@ -8,16 +8,23 @@
 class ShipkitError : public std::runtime_error {
 public:
     explicit ShipkitError(const QString& message, const QString& reason = QString())
-        : std::runtime_error(message.toStdString()), m_message(message), m_reason(reason) {}
+        : std::runtime_error(join(message, reason).toStdString()), m_message(message),
+          m_reason(reason) {}
     const QString& message() const { return m_message; }
     const QString& reason() const { return m_reason; }
+    // What the user reads: the message, then the reason, so a box never hides the cause.
+    QString text() const { return join(m_message, m_reason); }
     // The text of any exception, as a message or a log line shows it.
     static QString textOf(const std::exception& e) {
         const auto* own = dynamic_cast<const ShipkitError*>(&e);
-        return own ? own->message() : QString::fromUtf8(e.what());
+        return own ? own->text() : QString::fromUtf8(e.what());
     }
 
 private:
+    static QString join(const QString& message, const QString& reason) {
+        return reason.isEmpty() ? message : message + QStringLiteral(": ") + reason;
+    }
+
     QString m_message;
     QString m_reason;
 };

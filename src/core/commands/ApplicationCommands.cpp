@@ -14,7 +14,7 @@
 namespace {
 
 QString dataPath(const Session& session, const QString& name, const char* suffix) {
-    return session.gwide().paths().DataDir + name + QLatin1String(suffix);
+    return session.gwide().appFilePath(name, QLatin1String(suffix));
 }
 
 } // namespace

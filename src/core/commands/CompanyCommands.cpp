@@ -8,8 +8,7 @@
 #include "shell/TGWide.h"
 
 void CompanyCommands::saveCompanyList() {
-    SaveList(m_session.companies(),
-             m_session.gwide().paths().CompaniesDir + QStringLiteral("companies.dat"));
+    SaveList(m_session.companies(), m_session.gwide().companyListPath());
 }
 
 void CompanyCommands::NewCompanyBtnClick() {
@@ -59,7 +58,7 @@ void CompanyCommands::SaveCompanyBtnClick() {
     if (name.isEmpty())
         return;
     BusyCursor busy(m_session.prompter());
-    const TIniFile file(m_session.gwide().paths().CompaniesDir + name + QStringLiteral(".dat"));
+    const TIniFile file(m_session.gwide().companyPath(name));
     m_session.company().write(file);
     m_session.markCompanySaved();
     m_session.announceSaved(name);

@@ -6,9 +6,11 @@
 #include "engines/TIniSites.h"
 #include "records/IniSnapshot.h"
 #include "records/ListFile.h"
+#include "records/NameList.h"
 #include "records/NameRules.h"
 #include "records/TIniFile.h"
 #include "records/TextHelpers.h"
+#include "records/WorkspacePath.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -21,8 +23,8 @@ bool lessIgnoringCase(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) < 0;
 }
 
-QStringList loadSorted(const QString& path) {
-    QStringList list = QFileInfo::exists(path) ? LoadList(path) : QStringList();
+QStringList loadSorted(const QString& path, Prompter& prompter) {
+    QStringList list = QFileInfo::exists(path) ? NameList::load(path, prompter) : QStringList();
     std::stable_sort(list.begin(), list.end(), lessIgnoringCase);
     return list;
 }
@@ -39,34 +41,38 @@ const QString kMarker = QStringLiteral("\">");
 TEngBuild::TEngBuild(const Workspace& workspace, const TIniSites& sites)
     : m_workspace(workspace), m_sites(sites) {}
 
+QString TEngBuild::inside(const QString& path) const {
+    return WorkspacePath::inside(m_workspace.ProgramDir, path);
+}
+
 QString TEngBuild::settingsPath(const QString& site) const {
-    return m_workspace.SitesDir + site + QStringLiteral(".ini");
+    return inside(m_workspace.SitesDir + site + QStringLiteral(".ini"));
 }
 
 QString TEngBuild::categoryPath(const QString& site, int list) const {
-    return m_workspace.CatDir + site + QStringLiteral(" Cat%1.cat").arg(list);
+    return inside(m_workspace.CatDir + site + QStringLiteral(" Cat%1.cat").arg(list));
 }
 
 QString TEngBuild::scriptPath(const QString& site, SiteEngine::Script script) const {
-    return m_workspace.SitesDir + site + SiteEngine::scriptSuffixes()[script] +
-           QStringLiteral(".scp");
+    return inside(m_workspace.SitesDir + site + SiteEngine::scriptSuffixes()[script] +
+                  QStringLiteral(".scp"));
 }
 
 void TEngBuild::insertSorted(QStringList& list, const QString& name) const {
     list.insert(std::upper_bound(list.begin(), list.end(), name, lessIgnoringCase), name);
 }
 
-void TEngBuild::LoadSiteLists() {
-    m_builtIn = loadSorted(m_sites.builtInPath());
-    m_user = loadSorted(m_sites.userPath());
+void TEngBuild::LoadSiteLists(Prompter& prompter) {
+    m_builtIn = loadSorted(inside(m_sites.builtInPath()), prompter);
+    m_user = loadSorted(inside(m_sites.userPath()), prompter);
     m_engines = m_builtIn + m_user;
     std::stable_sort(m_engines.begin(), m_engines.end(), lessIgnoringCase);
     m_selected = -1;
 }
 
 void TEngBuild::SaveSiteLists() const {
-    SaveList(m_builtIn, m_sites.builtInPath());
-    SaveList(m_user, m_sites.userPath());
+    SaveList(m_builtIn, inside(m_sites.builtInPath()));
+    SaveList(m_user, inside(m_sites.userPath()));
 }
 
 void TEngBuild::select(int index) {

@@ -14,7 +14,8 @@ class TEngBuild {
 public:
     TEngBuild(const Workspace& workspace, const TIniSites& sites);
 
-    void LoadSiteLists();
+    // A name that cannot be a file name is left out, with a message through the prompter.
+    void LoadSiteLists(Prompter& prompter);
     void SaveSiteLists() const;
     const QStringList& engineList() const { return m_engines; }
     const QStringList& builtInList() const { return m_builtIn; }
@@ -35,6 +36,7 @@ public:
     // The current engine back to every default, keeping its name.
     void resetCurrent();
 
+    // The engine's files; each raises ShipkitError when a link leads it outside the workspace.
     QString settingsPath(const QString& site) const;
     QString categoryPath(const QString& site, int list) const;
     QString scriptPath(const QString& site, SiteEngine::Script script) const;
@@ -43,6 +45,7 @@ public:
     static QString CategoryDisplay(const QString& line);
 
 private:
+    QString inside(const QString& path) const;
     void insertSorted(QStringList& list, const QString& name) const;
 
     const Workspace& m_workspace;

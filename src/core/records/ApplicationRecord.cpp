@@ -1,5 +1,6 @@
 #include "records/ApplicationRecord.h"
 
+#include "records/IniSnapshot.h"
 #include "records/TIniFile.h"
 
 const std::vector<ApplicationRecord::Key>& ApplicationRecord::keys() {
@@ -72,7 +73,7 @@ QString defaultOf(const QString& key) {
 
 } // namespace
 
-ApplicationRecord ApplicationRecord::read(const TIniFile& file) {
+ApplicationRecord ApplicationRecord::read(const IniSnapshot& file) {
     ApplicationRecord r;
     const auto& k = keys();
     for (size_t i = 0; i < k.size(); ++i)

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <vector>
 
+class IniSnapshot;
 class TIniFile;
 
 // The "APPINFO" section of an application's record file, with its two text files.
@@ -24,8 +25,8 @@ struct ApplicationRecord {
     QString value(const QString& key) const;
     void setValue(const QString& key, const QString& value);
 
-    // Reads every key but "NAME" into a record; text files are not touched here.
-    static ApplicationRecord read(const TIniFile& file);
+    // Every key but "NAME" from a record read once; text files are not touched here.
+    static ApplicationRecord read(const IniSnapshot& file);
     void write(const TIniFile& file, const QString& name) const;
 
     bool operator==(const ApplicationRecord&) const = default;

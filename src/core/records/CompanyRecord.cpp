@@ -1,5 +1,6 @@
 #include "records/CompanyRecord.h"
 
+#include "records/IniSnapshot.h"
 #include "records/TIniFile.h"
 
 const std::array<QString, CompanyRecord::FieldCount>& CompanyRecord::keys() {
@@ -16,7 +17,7 @@ const std::array<QString, CompanyRecord::FieldCount>& CompanyRecord::controls() 
     return c;
 }
 
-CompanyRecord CompanyRecord::read(const TIniFile& file) {
+CompanyRecord CompanyRecord::read(const IniSnapshot& file) {
     CompanyRecord r;
     for (int f = 0; f < FieldCount; ++f)
         r.values[f] = file.ReadKey(Section, keys()[f], QString());

@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 
+class IniSnapshot;
 class TIniFile;
 
 // The "COMPANY" section: the company's own record file and the copy in each application file.
@@ -35,6 +36,7 @@ struct CompanyRecord {
     QString& operator[](Field f) { return values[f]; }
     const QString& operator[](Field f) const { return values[f]; }
 
-    static CompanyRecord read(const TIniFile& file);
+    // Every key from a record read once.
+    static CompanyRecord read(const IniSnapshot& file);
     void write(const TIniFile& file) const;
 };

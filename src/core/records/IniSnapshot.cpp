@@ -1,12 +1,17 @@
 #include "records/IniSnapshot.h"
 
+#include "base/ShipkitError.h"
 #include "records/IniText.h"
+#include "records/RegularFile.h"
 #include "records/TIniFile.h"
 #include "records/TextCodec.h"
 
 IniSnapshot::IniSnapshot(const QString& path) {
-    const QByteArray bytes = TextCodec::readFile(path, &m_exists);
-    m_text = TextCodec::decode(bytes);
+    const RegularFile::Contents file = RegularFile::read(path);
+    if (file.outcome == RegularFile::Outcome::NotRegular)
+        throw ShipkitError(QStringLiteral("Cannot open file %1").arg(path), file.reason);
+    m_exists = file.outcome == RegularFile::Outcome::Read;
+    m_text = TextCodec::decode(file.bytes);
 }
 
 bool IniSnapshot::HasKey(const QString& section, const QString& key) const {

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// A record file read once: for code that reads many keys of one file in a row.
+// A record file read once: for code that reads many keys of one file in a row. A file that
+// cannot be opened reads as missing; one that is not a regular file raises ShipkitError.
 class IniSnapshot {
 public:
     explicit IniSnapshot(const QString& path);

@@ -2,9 +2,10 @@
 
 #include "base/ShipkitError.h"
 #include "records/AtomicWrite.h"
+#include "records/RegularFile.h"
 #include "records/TextCodec.h"
 
-#include <QFile>
+#include <QFileInfo>
 
 QStringList splitLines(const QString& text) {
     QStringList lines;
@@ -27,14 +28,10 @@ QStringList splitLines(const QString& text) {
 }
 
 void LoadList(const QString& path, QStringList& target) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ShipkitError(QStringLiteral("Cannot open file %1").arg(path));
-    QByteArray bytes = file.readAll();
-    const qsizetype nul = bytes.indexOf('\0');
-    if (nul >= 0)
-        bytes.truncate(nul);
-    target = splitLines(TextCodec::decode(bytes));
+    const RegularFile::Contents file = RegularFile::read(path);
+    if (file.outcome != RegularFile::Outcome::Read)
+        throw ShipkitError(QStringLiteral("Cannot open file %1").arg(path), file.reason);
+    target = splitLines(TextCodec::decodeToNul(file.bytes));
 }
 
 QStringList LoadList(const QString& path) {
@@ -53,6 +50,10 @@ QByteArray listFileBytes(const QStringList& list) {
 }
 
 void SaveList(const QStringList& list, const QString& path) {
+    const bool existed = QFileInfo::exists(path);
     if (const QString reason = writeFileAtomically(path, listFileBytes(list)); !reason.isEmpty())
-        throw ShipkitError(QStringLiteral("Cannot create file %1").arg(path), reason);
+        throw ShipkitError((existed ? QStringLiteral("Unable to write to %1")
+                                    : QStringLiteral("Cannot create file %1"))
+                               .arg(path),
+                           reason);
 }

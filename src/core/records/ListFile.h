@@ -11,7 +11,8 @@ QStringList splitLines(const QString& text);
 void LoadList(const QString& path, QStringList& target);
 QStringList LoadList(const QString& path);
 
-// Every item followed by CR LF; raises "Cannot create file %s" when it cannot be written.
+// Every item followed by CR LF; raises "Cannot create file %s" when a new file cannot be
+// written, "Unable to write to %s" when an existing one cannot, each with the reason.
 void SaveList(const QStringList& list, const QString& path);
 
 // The bytes SaveList writes for a list.

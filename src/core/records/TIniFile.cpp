@@ -5,7 +5,10 @@
 #include "records/IniSnapshot.h"
 #include "records/IniText.h"
 #include "records/ListFile.h"
+#include "records/RegularFile.h"
 #include "records/TextCodec.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -50,7 +53,12 @@ void TIniFile::WriteKey(const QString& section, const QString& key, const QStrin
 }
 
 void TIniFile::WriteKeys(const QString& section, const KeyValues& pairs) const {
-    QStringList lines = splitLines(TextCodec::decode(TextCodec::readFile(m_path)));
+    const RegularFile::Contents file = RegularFile::read(m_path);
+    // A file that is there but cannot be read would lose every other key in the rewrite.
+    if (file.outcome == RegularFile::Outcome::NotRegular ||
+        (file.outcome == RegularFile::Outcome::CannotOpen && QFileInfo::exists(m_path)))
+        throw ShipkitError(QStringLiteral("Unable to write to %1").arg(m_path), file.reason);
+    QStringList lines = splitLines(TextCodec::decode(file.bytes));
     for (const auto& [key, value] : pairs)
         placeKey(lines, section, key, value);
     if (const QString reason = writeFileAtomically(m_path, listFileBytes(lines)); !reason.isEmpty())

@@ -1,8 +1,8 @@
 #include "records/TextCodec.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -22,11 +22,23 @@ QString decodeCp1252(const QByteArray& bytes) {
     return text;
 }
 
+// Files saved in UTF-16 say so with their byte-order mark.
+std::optional<QStringConverter::Encoding> utf16Encoding(const QByteArray& bytes) {
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringConverter::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
 } // namespace
 
 namespace TextCodec {
 
 QString decode(const QByteArray& bytes) {
+    if (const auto utf16 = utf16Encoding(bytes))
+        return QStringDecoder(*utf16,
+                              QStringConverter::Flag::Stateless)(QByteArrayView(bytes).sliced(2));
     QByteArrayView view(bytes);
     if (view.startsWith("\xEF\xBB\xBF"))
         view = view.sliced(3);
@@ -37,16 +49,19 @@ QString decode(const QByteArray& bytes) {
     return decodeCp1252(view.toByteArray());
 }
 
-QByteArray encode(const QString& text) {
-    return text.toUtf8();
+QString decodeToNul(const QByteArray& bytes) {
+    // In UTF-16 every other byte of plain text is zero: there the NUL is a character.
+    if (utf16Encoding(bytes)) {
+        QString text = decode(bytes);
+        const qsizetype nul = text.indexOf(QChar(0));
+        return nul < 0 ? text : text.left(nul);
+    }
+    const qsizetype nul = bytes.indexOf('\0');
+    return decode(nul < 0 ? bytes : bytes.left(nul));
 }
 
-QByteArray readFile(const QString& path, bool* ok) {
-    QFile file(path);
-    const bool opened = file.open(QIODevice::ReadOnly);
-    if (ok)
-        *ok = opened;
-    return opened ? file.readAll() : QByteArray();
+QByteArray encode(const QString& text) {
+    return text.toUtf8();
 }
 
 } // namespace TextCodec

@@ -2,6 +2,7 @@
 
 #include "base/Workspace.h"
 #include "records/ListFile.h"
+#include "records/WorkspacePath.h"
 
 #include <QFileInfo>
 
@@ -36,7 +37,7 @@ QString DefaultScripts::heading(SiteEngine::Script script) {
 }
 
 QString DefaultScripts::path(SiteEngine::Script script) const {
-    return m_workspace.DataDir + fileName(script);
+    return WorkspacePath::inside(m_workspace.ProgramDir, m_workspace.DataDir + fileName(script));
 }
 
 bool DefaultScripts::exists(SiteEngine::Script script) const {

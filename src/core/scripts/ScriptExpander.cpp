@@ -78,6 +78,8 @@ QString ScriptExpander::ExpandText(const QString& text, bool live) {
     QString out;
     out.reserve(text.size());
     std::vector<Frame> frames{Frame{text, 0, 0, QString()}};
+    // Everything scanned so far and still to scan; the output never grows past it.
+    qsizetype scanned = text.size();
     while (!frames.empty()) {
         Frame& top = frames.back();
         const qsizetype open = top.text.indexOf(u'%', top.pos);
@@ -102,6 +104,11 @@ QString ScriptExpander::ExpandText(const QString& text, bool live) {
             continue;
         if (depth >= MaxNesting) {
             fail(owner);
+            return text;
+        }
+        scanned += value.size();
+        if (scanned > MaxExpandedLength) {
+            fail(name);
             return text;
         }
         if (!frames.empty() && frames.back().pos >= frames.back().text.size())

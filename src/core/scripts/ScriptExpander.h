@@ -10,6 +10,9 @@ class ScriptExpander {
 public:
     // Values nested deeper than this stop the expansion, so a value that names itself ends.
     static constexpr int MaxNesting = 100;
+    // Fields that insert fields can multiply a short script without end: past this many
+    // characters the expansion fails on the variable being inserted.
+    static constexpr qsizetype MaxExpandedLength = 16 * 1024 * 1024;
 
     explicit ScriptExpander(const ExpansionContext& context) : m_context(context) {}
 

@@ -2,9 +2,9 @@
 
 #include "base/BusyCursor.h"
 #include "engines/TEngBuild.h"
+#include "records/IniSnapshot.h"
 #include "records/ListFile.h"
 #include "records/LongDate.h"
-#include "records/TIniFile.h"
 #include "shell/TGWide.h"
 
 #include <QFileInfo>
@@ -22,18 +22,25 @@ Session::Session(TGWide& gwide, Prompter& prompter, Clock& clock, QObject* paren
     : QObject(parent), m_gwide(gwide), m_prompter(prompter), m_clock(clock),
       m_siteList(gwide.paths(), m_app) {}
 
+void Session::setReadOnly(bool on) {
+    m_readOnly = on;
+    m_siteList.setReadOnly(on);
+}
+
 bool Session::LoadWorkspace() {
     try {
-        if (const auto companies = m_gwide.LoadWorkspace()) {
+        if (!m_readOnly)
+            m_gwide.MakeFolders();
+        if (const auto companies = m_gwide.LoadWorkspace(m_prompter)) {
             setCompanyList(*companies);
             selectCompany(0);
         }
         if (!m_companies.isEmpty())
-            if (const auto apps = m_gwide.LoadAppList(companyText()))
+            if (const auto apps = m_gwide.LoadAppList(companyText(), m_prompter))
                 setAppList(*apps);
         if (!m_apps.isEmpty())
             selectApp(0);
-        m_gwide.LoadEngineLists();
+        m_gwide.LoadEngineLists(m_prompter);
         Q_EMIT engineListChanged();
     } catch (const std::exception& e) {
         m_loadError = QString::fromUtf8(e.what());
@@ -79,7 +86,7 @@ void Session::chooseCompany(int index) {
 }
 
 void Session::reloadAppList() {
-    setAppList(m_gwide.LoadAppList(companyText()).value_or(QStringList()));
+    setAppList(m_gwide.LoadAppList(companyText(), m_prompter).value_or(QStringList()));
     selectApp(m_apps.isEmpty() ? -1 : 0);
 }
 
@@ -115,10 +122,13 @@ void Session::compnameChange() {
     if (SuppressCompanyChange || m_companyIndex < 0)
         return;
     BusyCursor busy(m_prompter);
-    const QString path = m_gwide.paths().CompaniesDir + companyText() + QStringLiteral(".dat");
-    if (!QFileInfo::exists(path))
+    const QString path = m_gwide.companyPath(companyText());
+    // A company without its record shows empty fields, never those of the one before it.
+    if (!QFileInfo::exists(path)) {
+        clearCompanyFields();
         return;
-    const CompanyRecord loaded = CompanyRecord::read(TIniFile(path));
+    }
+    const CompanyRecord loaded = CompanyRecord::read(IniSnapshot(path));
     // The stored name becomes the selector's text; a name not on the list selects nothing.
     m_companyIndex = static_cast<int>(m_companies.indexOf(loaded[CompanyRecord::CONAME]));
     m_company[CompanyRecord::CONAME] = companyText();
@@ -186,9 +196,8 @@ void Session::clearAppFields() {
 
 void Session::AppNameChange() {
     BusyCursor busy(m_prompter);
-    const QString stem = m_gwide.paths().DataDir + appText();
-    const ApplicationRecord loaded =
-        ApplicationRecord::read(TIniFile(stem + QStringLiteral(".dat")));
+    const ApplicationRecord loaded = ApplicationRecord::read(
+        IniSnapshot(m_gwide.appFilePath(appText(), QStringLiteral(".dat"))));
     for (const auto& key : ApplicationRecord::keys())
         if (key.name != QLatin1String("NAME"))
             setAppValue(key.name, loaded.value(key.name));
@@ -201,8 +210,8 @@ void Session::AppNameChange() {
             return QString();
         }
     };
-    setLongDescription(loadMemo(stem + QStringLiteral(".lds")));
-    setNotes(loadMemo(stem + QStringLiteral(".nts")));
+    setLongDescription(loadMemo(m_gwide.appFilePath(appText(), QStringLiteral(".lds"))));
+    setNotes(loadMemo(m_gwide.appFilePath(appText(), QStringLiteral(".nts"))));
     markAppSaved();
     refreshLongDate();
     Q_EMIT appLoaded();

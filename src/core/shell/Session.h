@@ -75,6 +75,9 @@ public:
     const AppSiteList& siteList() const { return m_siteList; }
     void rebuildSiteList();
 
+    // A read-only session creates no folder and saves no site list: for commands that only
+    // read. Set it before LoadWorkspace.
+    void setReadOnly(bool on);
     // The start-up load: folders, engine objects and the lists; false when it failed (the reason
     // then in loadError()).
     bool LoadWorkspace();
@@ -148,4 +151,5 @@ private:
     QString m_longDate;
     AppSiteList m_siteList;
     QString m_loadError;
+    bool m_readOnly = false;
 };

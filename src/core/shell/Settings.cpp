@@ -1,6 +1,8 @@
 #include "shell/Settings.h"
 
+#include "records/IniSnapshot.h"
 #include "records/TIniFile.h"
+#include "records/WorkspacePath.h"
 
 const QString Settings::DefaultUpdateUrl =
     QStringLiteral("http://www.tallmark.example.com/shipkit/engines/sksites.zip");
@@ -9,7 +11,7 @@ const QString Settings::DefaultPartnerUrl = QStringLiteral("http://www.bhs.examp
 namespace {
 
 // An address key left empty counts as missing.
-QString address(const TIniFile& ini, const char* key, const QString& fallback) {
+QString address(const IniSnapshot& ini, const char* key, const QString& fallback) {
     const QString value = ini.ReadKey(Settings::Section, key, QString()).trimmed();
     return value.isEmpty() ? fallback : value;
 }
@@ -17,11 +19,11 @@ QString address(const TIniFile& ini, const char* key, const QString& fallback) {
 } // namespace
 
 QString Settings::path(const QString& programDir) {
-    return programDir + QStringLiteral("settings.dat");
+    return WorkspacePath::inside(programDir, programDir + QStringLiteral("settings.dat"));
 }
 
 Settings Settings::read(const QString& programDir) {
-    const TIniFile ini(path(programDir));
+    const IniSnapshot ini(path(programDir));
     Settings s;
     s.SmtpServer = ini.ReadKey(Section, "SMTP", QString());
     s.SenderEmail = ini.ReadKey(Section, "EMAIL", QString());

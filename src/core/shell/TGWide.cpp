@@ -4,6 +4,8 @@
 #include "engines/TEngBuild.h"
 #include "engines/TIniSites.h"
 #include "records/ListFile.h"
+#include "records/NameList.h"
+#include "records/WorkspacePath.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,14 +37,30 @@ bool TGWide::CreateEngineObjects() {
     }
 }
 
-QString TGWide::appListPath(const QString& company) const {
-    return m_paths.DataDir + company + QStringLiteral(" Apps.dat");
+QString TGWide::inside(const QString& path) const {
+    return WorkspacePath::inside(m_paths.ProgramDir, path);
 }
 
-std::optional<QStringList> TGWide::LoadAppList(const QString& company) const {
+QString TGWide::companyListPath() const {
+    return inside(m_paths.CompaniesDir + QStringLiteral("companies.dat"));
+}
+
+QString TGWide::companyPath(const QString& company) const {
+    return inside(m_paths.CompaniesDir + company + QStringLiteral(".dat"));
+}
+
+QString TGWide::appListPath(const QString& company) const {
+    return inside(m_paths.DataDir + company + QStringLiteral(" Apps.dat"));
+}
+
+QString TGWide::appFilePath(const QString& application, const QString& ending) const {
+    return inside(m_paths.DataDir + application + ending);
+}
+
+std::optional<QStringList> TGWide::LoadAppList(const QString& company, Prompter& prompter) const {
     if (company.isEmpty() || !QFileInfo::exists(appListPath(company)))
         return std::nullopt;
-    return LoadList(appListPath(company));
+    return NameList::load(appListPath(company), prompter);
 }
 
 void TGWide::SaveAppList(const QString& company, const QStringList& apps) const {
@@ -50,17 +68,16 @@ void TGWide::SaveAppList(const QString& company, const QStringList& apps) const 
         SaveList(apps, appListPath(company));
 }
 
-std::optional<QStringList> TGWide::LoadWorkspace() {
-    MakeFolders();
+std::optional<QStringList> TGWide::LoadWorkspace(Prompter& prompter) {
     if (!CreateEngineObjects())
         throw ShipkitError(QStringLiteral("The site engines could not be set up: ") +
                            m_createError);
-    const QString companies = m_paths.CompaniesDir + QStringLiteral("companies.dat");
+    const QString companies = companyListPath();
     if (!QFileInfo::exists(companies))
         return std::nullopt;
-    return LoadList(companies);
+    return NameList::load(companies, prompter);
 }
 
-void TGWide::LoadEngineLists() {
-    m_engBuild->LoadSiteLists();
+void TGWide::LoadEngineLists(Prompter& prompter) {
+    m_engBuild->LoadSiteLists(prompter);
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+class Prompter;
 class TEngBuild;
 class TIniSites;
 
@@ -25,19 +26,29 @@ public:
     void MakeFolders() const;
     // Creates the engine objects unless they exist; false when that fails.
     bool CreateEngineObjects();
-    // The start-up load: folders, engine objects and the company list (nullopt without a list
-    // file). Raises ShipkitError with the reason when it fails.
-    std::optional<QStringList> LoadWorkspace();
+    // The start-up load: engine objects and the company list (nullopt without a list file).
+    // Raises ShipkitError with the reason when it fails. Folders are the caller's choice.
+    // Names that cannot be file names are left out of every list, each with a message.
+    std::optional<QStringList> LoadWorkspace(Prompter& prompter);
     // The engine lists, read after the first application was shown.
-    void LoadEngineLists();
+    void LoadEngineLists(Prompter& prompter);
 
     // The company's application list; nullopt when the company has no list file.
-    std::optional<QStringList> LoadAppList(const QString& company) const;
+    std::optional<QStringList> LoadAppList(const QString& company, Prompter& prompter) const;
     // Raises ShipkitError with the reason when the file cannot be written.
     void SaveAppList(const QString& company, const QStringList& apps) const;
+
+    // The files of companies and applications; each raises ShipkitError when a link leads it
+    // outside the workspace.
+    QString companyListPath() const;
+    QString companyPath(const QString& company) const;
     QString appListPath(const QString& company) const;
+    // An application's file with the given ending (".dat", ".lds", "_SITES.dat"...).
+    QString appFilePath(const QString& application, const QString& ending) const;
 
 private:
+    QString inside(const QString& path) const;
+
     Workspace m_paths;
     std::unique_ptr<TIniSites> m_iniSites;
     std::unique_ptr<TEngBuild> m_engBuild;

@@ -13,7 +13,7 @@ bool writableDir(const QString& dir) {
 
 } // namespace
 
-WorkspaceLocator::Result WorkspaceLocator::checkExplicit(const QString& dir) {
+WorkspaceLocator::Result WorkspaceLocator::checkExplicit(const QString& dir, Access access) {
     const QFileInfo info(dir);
     const QString path = info.absoluteFilePath();
     if (info.exists() && !info.isDir())
@@ -21,6 +21,13 @@ WorkspaceLocator::Result WorkspaceLocator::checkExplicit(const QString& dir) {
                 QStringLiteral("The workspace %1 is a file, not a folder. Name a folder with "
                                "--workspace.")
                     .arg(path)};
+    if (!info.exists() && access != Access::Create)
+        return {{},
+                QStringLiteral("The workspace folder %1 does not exist. Create it with "
+                               "'shipkit-cli --workspace %1 init'.")
+                    .arg(path)};
+    if (access == Access::Read)
+        return {QDir(path).absolutePath() + u'/', {}};
     if (!info.exists() && !(QFileInfo(info.absolutePath()).isDir() && QDir().mkdir(path)))
         return {{},
                 QStringLiteral("Cannot create the workspace folder %1. Check that its parent "
@@ -35,9 +42,9 @@ WorkspaceLocator::Result WorkspaceLocator::checkExplicit(const QString& dir) {
 }
 
 WorkspaceLocator::Result WorkspaceLocator::locate(const QString& workspaceOption,
-                                                  const QString& executableDir) {
+                                                  const QString& executableDir, Access access) {
     if (!workspaceOption.isEmpty())
-        return checkExplicit(workspaceOption);
+        return checkExplicit(workspaceOption, access);
     if (writableDir(executableDir))
         return {QDir(executableDir).absolutePath() + u'/', {}};
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);

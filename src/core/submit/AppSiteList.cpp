@@ -1,11 +1,13 @@
 #include "submit/AppSiteList.h"
 
+#include "base/ShipkitError.h"
 #include "base/Workspace.h"
 #include "engines/SiteEngine.h"
 #include "engines/TEngBuild.h"
 #include "records/ApplicationRecord.h"
 #include "records/IniSnapshot.h"
 #include "records/ListFile.h"
+#include "records/WorkspacePath.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -62,7 +64,8 @@ AppSiteEntry AppSiteList::entryFor(const TEngBuild& engines, const QString& site
 }
 
 QString AppSiteList::path(const QString& application) const {
-    return m_workspace.DataDir + application + QStringLiteral("_SITES.dat");
+    return WorkspacePath::inside(m_workspace.ProgramDir,
+                                 m_workspace.DataDir + application + QStringLiteral("_SITES.dat"));
 }
 
 void AppSiteList::merge(const QStringList& fields) {
@@ -96,13 +99,17 @@ void AppSiteList::LoadSiteList(const TEngBuild& engines, const QString& applicat
     for (int r = 0; r < static_cast<int>(m_rows.size()); ++r)
         if (!IsSiteCompatible(r))
             m_rows[r].post = kNo;
-    if (!application.isEmpty())
+    if (!application.isEmpty() && !m_readOnly)
         SaveSiteList(application);
     if (!m_rows.empty())
         m_selected = 0;
 }
 
 void AppSiteList::SaveSiteList(const QString& application) const {
+    if (m_readOnly)
+        throw ShipkitError(QStringLiteral("The site list of %1 was opened read-only and is not "
+                                          "saved.")
+                               .arg(application));
     if (m_rows.empty())
         return;
     QStringList lines;

@@ -33,8 +33,11 @@ public:
     void selectUp();
     void selectDown();
 
+    // A read-only list is rebuilt as usual but never saved: for commands that only read.
+    void setReadOnly(bool on) { m_readOnly = on; }
     // Rebuilds the rows from the engines and the application's stored list, and saves it.
     void LoadSiteList(const TEngBuild& engines, const QString& application);
+    // Raises ShipkitError when the list is read-only or the file cannot be written.
     void SaveSiteList(const QString& application) const;
     QString path(const QString& application) const;
     bool IsSiteCompatible(int row) const;
@@ -75,4 +78,5 @@ private:
     const ApplicationRecord& m_app;
     std::vector<AppSiteEntry> m_rows;
     int m_selected = -1;
+    bool m_readOnly = false;
 };

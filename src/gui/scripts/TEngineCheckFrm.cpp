@@ -180,7 +180,10 @@ bool TEngineCheckFrm::replaceAll(const QString& from, const QString& to) {
     m_editor->clear();
     BusyCursor busy(m_session.prompter());
     try {
-        MassChange::replaceAll(*m_session.gwide().engBuild(), from, to);
+        const MassChange::Outcome outcome =
+            MassChange::replaceAll(*m_session.gwide().engBuild(), from, to);
+        if (!outcome.untouched.isEmpty())
+            m_session.prompter().message(outcome.untouched.join(u'\n'));
     } catch (const std::exception& e) {
         m_stack->setCurrentWidget(m_editor);
         m_session.prompter().handlerError(QString::fromUtf8(e.what()));

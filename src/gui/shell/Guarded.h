@@ -16,7 +16,7 @@ template <class Slot> auto guarded(Prompter& prompter, Slot slot) {
         try {
             std::invoke(slot, std::forward<decltype(args)>(args)...);
         } catch (const ShipkitError& e) {
-            prompter.handlerError(e.message());
+            prompter.handlerError(e.text());
         } catch (const std::exception& e) {
             prompter.handlerError(QString::fromLocal8Bit(e.what()));
         }

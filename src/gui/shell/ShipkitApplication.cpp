@@ -14,7 +14,7 @@ bool ShipkitApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const ShipkitError& e) {
-        showError(e.message());
+        showError(e.text());
     } catch (const std::exception& e) {
         showError(QString::fromLocal8Bit(e.what()));
     }

@@ -169,7 +169,7 @@ void TSettingsForm::OkBtnClick() {
     try {
         s.write(m_session.gwide().paths().ProgramDir);
     } catch (const ShipkitError& e) {
-        prompter.handlerError(e.message());
+        prompter.handlerError(e.text());
         return;
     }
     // Held values change only once they are stored, so a failed write leaves nothing behind.

@@ -134,7 +134,7 @@ TEST_F(CompanyCommandsTest, NoCompanyMeansDeleteAndSaveDoNothing) {
     EXPECT_TRUE(QDir(ws.path("companies")).isEmpty());
 }
 
-TEST_F(CompanyCommandsTest, UnwritableListRaisesCannotCreate) {
+TEST_F(CompanyCommandsTest, UnwritableListRaisesWithTheReason) {
     load();
     QDir().mkpath(ws.path("companies/companies.dat"));
     prompter.names = {QString("Acme")};
@@ -142,7 +142,8 @@ TEST_F(CompanyCommandsTest, UnwritableListRaisesCannotCreate) {
         companies.NewCompanyBtnClick();
         FAIL() << "no error";
     } catch (const ShipkitError& e) {
-        EXPECT_EQ(e.message(), "Cannot create file " + ws.path("companies/companies.dat"));
+        EXPECT_EQ(e.text(), "Unable to write to " + ws.path("companies/companies.dat") +
+                                ": Not a regular file");
     }
 }
 

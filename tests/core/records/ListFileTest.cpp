@@ -1,6 +1,7 @@
 #include "records/ListFile.h"
 #include "base/ShipkitError.h"
 #include "support/TempWorkspace.h"
+#include "support/Utf16Bytes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,6 +36,39 @@ TEST_F(ListFileTest, CrLfSplitAcrossNothingCountsOnce) {
 
 TEST_F(ListFileTest, NulByteEndsTheText) {
     EXPECT_EQ(load(QByteArray("one\r\ntwo\0three\r\nfour", 20)), (QStringList{"one", "two"}));
+}
+
+// Files saved by editors in UTF-16 carry a byte-order mark; they read as text like UTF-8 ones.
+struct Encoded {
+    const char* what;
+    QByteArray bytes;
+};
+
+void PrintTo(const Encoded& e, std::ostream* os) {
+    *os << e.what;
+}
+
+const QString kText = QString::fromUtf8("Caf\u00e9 \u20ac\r\nzwei\r\n");
+
+const Encoded kEncodings[] = {
+    {"UTF-8", kText.toUtf8()},
+    {"UTF-8 with a byte-order mark", QByteArray("\xEF\xBB\xBF") + kText.toUtf8()},
+    {"UTF-16 little-endian", utf16Bytes(kText, true)},
+    {"UTF-16 big-endian", utf16Bytes(kText, false)},
+};
+
+class ListFileEncodingTest : public ListFileTest, public ::testing::WithParamInterface<Encoded> {};
+
+TEST_P(ListFileEncodingTest, ReadsTheSameItems) {
+    EXPECT_EQ(load(GetParam().bytes), (QStringList{QString::fromUtf8("Caf\u00e9 \u20ac"), "zwei"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryEncoding, ListFileEncodingTest, ::testing::ValuesIn(kEncodings));
+
+TEST_F(ListFileTest, NulCharacterEndsUtf16TextToo) {
+    EXPECT_EQ(
+        load(utf16Bytes(QStringLiteral("one\r\ntwo") + QChar(0) + QStringLiteral("three"), true)),
+        (QStringList{"one", "two"}));
 }
 
 TEST_F(ListFileTest, LoadingReplacesTheTarget) {

@@ -1,6 +1,7 @@
 #include "records/TIniFile.h"
 #include "base/ShipkitError.h"
 #include "support/TempWorkspace.h"
+#include "support/Utf16Bytes.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -191,6 +192,15 @@ TEST_F(TIniFileTest, Windows1252FilesAreReadAndRewrittenAsUtf8) {
     EXPECT_EQ(ini.ReadKey("S", "K", ""), QString::fromUtf8("Café €"));
     ini.WriteKey("S", "L", "x");
     EXPECT_EQ(bytes(), "[S]\r\nK=Caf\xc3\xa9 \xe2\x82\xac\r\nL=x\r\n");
+}
+
+TEST_F(TIniFileTest, Utf16FilesWithAByteOrderMarkAreReadAndRewrittenAsUtf8) {
+    for (const bool littleEndian : {true, false}) {
+        given(utf16Bytes(QString::fromUtf8("[S]\r\nK=Caf\u00e9\r\n"), littleEndian));
+        EXPECT_EQ(ini.ReadKey("S", "K", ""), QString::fromUtf8("Caf\u00e9"));
+        ini.WriteKey("S", "L", "x");
+        EXPECT_EQ(bytes(), "[S]\r\nK=Caf\xc3\xa9\r\nL=x\r\n");
+    }
 }
 
 TEST_F(TIniFileTest, Utf8ByteOrderMarkIsIgnored) {

@@ -100,7 +100,7 @@ TEST_F(ScriptCheckerTest, MassChangeRewritesOnlyChangedFiles) {
     load("Alpha\r\nBeta\r\n");
     ws.write("sites/Alpha HTTP_NEW.scp", "n=%appname%&v=%APPVERSION%\r\nx=%appname%\r\n");
     ws.write("sites/Beta EMAIL_NEW.scp", "untouched\n");
-    EXPECT_EQ(MassChange::replaceAll(eng(), "%appname%", "%APPNAME%"), 1);
+    EXPECT_EQ(MassChange::replaceAll(eng(), "%appname%", "%APPNAME%").written, 1);
     EXPECT_EQ(ws.read("sites/Alpha HTTP_NEW.scp"), "n=%APPNAME%&v=%APPVERSION%\r\nx=%APPNAME%\r\n");
     EXPECT_EQ(ws.read("sites/Beta EMAIL_NEW.scp"), "untouched\n");
     EXPECT_TRUE(check().empty());
@@ -109,7 +109,7 @@ TEST_F(ScriptCheckerTest, MassChangeRewritesOnlyChangedFiles) {
 TEST_F(ScriptCheckerTest, MassChangeOfATextFoundNowhereWritesNothing) {
     load("Alpha\r\n");
     ws.write("sites/Alpha HTTP_NEW.scp", "n=%APPNAME%\n");
-    EXPECT_EQ(MassChange::replaceAll(eng(), "%COMPNAME%", "%CONTNAME%"), 0);
+    EXPECT_EQ(MassChange::replaceAll(eng(), "%COMPNAME%", "%CONTNAME%").written, 0);
     EXPECT_EQ(ws.read("sites/Alpha HTTP_NEW.scp"), "n=%APPNAME%\n");
 }
 

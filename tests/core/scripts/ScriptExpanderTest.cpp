@@ -223,6 +223,59 @@ TEST_F(ScriptExpanderTest, ThousandsOfOrdinaryVariablesStillExpand) {
     EXPECT_FALSE(error);
 }
 
+// The expanded text is bounded (16 Mi characters), however the fields insert one another.
+struct Sized {
+    const char* what;
+    QString script;
+    std::vector<std::pair<const char*, QString>> fields; // application keys and values
+    qsizetype length;                                    // of the expansion; -1 when it must fail
+    QStringList failsOn; // the variables it may fail on, the one being inserted
+};
+
+void PrintTo(const Sized& s, std::ostream* os) {
+    *os << s.what;
+}
+
+const Sized kSizes[] = {
+    {"fields that insert fields that insert fields",
+     "%APPSHORTDESC%",
+     {{"SHORTDESC", QString("%APPURL%").repeated(127)},
+      {"APPURL", QString("%APPSCREEN%").repeated(93)},
+      {"SHOT", QString("%APPICONGIF%").repeated(4)},
+      {"GIF", QString(1000, u'x')}},
+     -1,
+     {"APPURL", "APPSCREEN", "APPICONGIF"}},
+    {"one field many times",
+     QString("%APPSHORTDESC%").repeated(20000),
+     {{"SHORTDESC", QString(1000, u'y')}},
+     -1,
+     {"APPSHORTDESC"}},
+    {"just under the bound",
+     QString("%APPSHORTDESC%").repeated(16000),
+     {{"SHORTDESC", QString(1000, u'y')}},
+     16000000,
+     {}},
+};
+
+class ScriptExpanderSizeTest : public ScriptExpanderTest,
+                               public ::testing::WithParamInterface<Sized> {};
+
+TEST_P(ScriptExpanderSizeTest, ExpansionStaysWithinTheBound) {
+    for (const auto& [key, text] : GetParam().fields)
+        app.setValue(key, text);
+    const QString out = expand(GetParam().script);
+    if (GetParam().length < 0) {
+        EXPECT_TRUE(error);
+        EXPECT_TRUE(GetParam().failsOn.contains(errorName)) << errorName.toStdString();
+        EXPECT_EQ(out, GetParam().script);
+    } else {
+        EXPECT_FALSE(error);
+        EXPECT_EQ(out.size(), GetParam().length);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EverySize, ScriptExpanderSizeTest, ::testing::ValuesIn(kSizes));
+
 TEST_F(ScriptExpanderTest, KilobytesMegabytesAndBytes) {
     const auto size = [&](const QString& bytes, int format) {
         app.setValue("SIZE16", bytes);

@@ -57,7 +57,7 @@ TEST_F(StartUpLoadTest, CompaniesAreSortedIgnoringCaseAndTheFirstIsLoaded) {
     EXPECT_EQ(session.app().value("SPECREQ"), "None");
 }
 
-TEST_F(StartUpLoadTest, MissingCompanyRecordLeavesFieldsAndStillLoadsApps) {
+TEST_F(StartUpLoadTest, MissingCompanyRecordShowsEmptyFieldsAndStillLoadsApps) {
     ws.write("companies/companies.dat", "Solo\r\n");
     ws.write("data/Solo Apps.dat", "App\r\n");
     ASSERT_TRUE(session.LoadWorkspace());
@@ -104,6 +104,17 @@ TEST_F(StartUpLoadTest, LoadingACompanyMarksNothingChanged) {
     EXPECT_TRUE(session.CompanyUnsaved);
     session.setCompanyField(CompanyRecord::CONTACT, "x");
     EXPECT_FALSE(session.CompanyUnsaved);
+}
+
+TEST_F(StartUpLoadTest, ChoosingACompanyWithoutARecordEmptiesTheFields) {
+    ws.write("companies/companies.dat", "A\r\nB\r\n");
+    ws.write("companies/A.dat", "[COMPANY]\r\nCONAME=A\r\nBHSID=5\r\nCONTACT=Ann\r\nCADDR=x\r\n");
+    ASSERT_TRUE(session.LoadWorkspace());
+    ASSERT_EQ(session.company()[CompanyRecord::CONTACT], "Ann");
+    session.chooseCompany(1);
+    EXPECT_EQ(session.companyText(), "B");
+    for (int f = CompanyRecord::BHSID; f < CompanyRecord::FieldCount; ++f)
+        EXPECT_EQ(session.company().values[f], "") << CompanyRecord::keys()[f].toStdString();
 }
 
 TEST_F(StartUpLoadTest, ChoosingACompanyLoadsItsApplications) {

@@ -2,6 +2,7 @@
 #include "gui/shell/TSettingsForm.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
+#include "support/FileSizeLimit.h"
 #include "support/SessionFixture.h"
 #include "support/TempWorkspace.h"
 
@@ -200,12 +201,14 @@ TEST_F(SettingsFormTest, BadProxyPortIsRefusedAndNothingIsWritten) {
 }
 
 TEST_F(SettingsFormTest, WriteFailureIsShownAndTheDialogStaysOpen) {
-    QDir().mkpath(ws.path("settings.dat")); // a folder where the file should be
     open();
     retype("smtpedit", "smtp.example");
-    click("OkBtn");
-    EXPECT_EQ(prompter.shown,
-              QStringList{"handler: Unable to write to " + ws.path("settings.dat")});
+    {
+        const FileSizeLimit fullDisk(16);
+        click("OkBtn");
+    }
+    EXPECT_EQ(prompter.shown, QStringList{"handler: Unable to write to " + ws.path("settings.dat") +
+                                          ": File too large"});
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(session.settings.SmtpServer, "");
 }

@@ -54,11 +54,21 @@ TEST_F(CliBasicsTest, HelpAndVersion) {
     EXPECT_EQ(version.out, "shipkit-cli 2.04\n");
 }
 
-TEST_F(CliBasicsTest, CommandOpensTheWorkspaceLikeStartUp) {
-    EXPECT_EQ(run({"companies"}).exitCode, 0);
+TEST_F(CliBasicsTest, InitMakesTheWorkspaceLikeStartUp) {
+    const QString fresh = ws.path("fresh");
+    EXPECT_EQ(CliRun::shipkitCli({"--workspace", fresh, "init"}).exitCode, 0);
     for (const char* folder :
          {"data", "companies", "cat", "sites", "sites/updates", "files", "reports", "images"})
-        EXPECT_TRUE(QFileInfo(ws.path(folder)).isDir()) << folder;
+        EXPECT_TRUE(QFileInfo(fresh + '/' + folder).isDir()) << folder;
+}
+
+TEST_F(CliBasicsTest, OnlyInitCreatesAMissingWorkspace) {
+    for (const char* command : {"companies", "sites", "mass-change"}) {
+        const CliRun r = CliRun::shipkitCli({"--workspace", ws.path("missing"), command});
+        EXPECT_EQ(r.exitCode, 1) << command;
+        EXPECT_TRUE(r.err.contains("does not exist")) << r.err.constData();
+        EXPECT_FALSE(ws.exists("missing")) << command;
+    }
 }
 
 TEST_F(CliBasicsTest, WorkspaceThatIsAFileIsRefused) {
@@ -69,14 +79,15 @@ TEST_F(CliBasicsTest, WorkspaceThatIsAFileIsRefused) {
     EXPECT_FALSE(ws.exists("data"));
 }
 
-TEST_F(CliBasicsTest, UnwritableWorkspaceIsRefusedAndNothingIsCreated) {
+TEST_F(CliBasicsTest, UnwritableWorkspaceIsRefusedToWritersOnly) {
     QDir().mkdir(ws.path("locked"));
     QFile::setPermissions(ws.path("locked"), QFile::ReadOwner | QFile::ExeOwner);
     if (QFileInfo(ws.path("locked")).isWritable())
         GTEST_SKIP() << "running with rights that ignore folder modes";
-    const CliRun r = CliRun::shipkitCli({"--workspace", ws.path("locked"), "companies"});
+    const CliRun r = CliRun::shipkitCli({"--workspace", ws.path("locked"), "init"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains("cannot be written"));
+    EXPECT_EQ(CliRun::shipkitCli({"--workspace", ws.path("locked"), "companies"}).exitCode, 0);
     EXPECT_TRUE(QDir(ws.path("locked")).isEmpty());
 }
 
@@ -90,7 +101,8 @@ TEST_F(CliBasicsTest, UnreadableCompanyListCannotInitialize) {
     QDir().mkpath(ws.path("companies/companies.dat"));
     const CliRun r = run({"companies"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "Unable to initialize Shipkit!\n");
+    EXPECT_EQ(r.err, "Unable to initialize Shipkit!\nCannot open file " +
+                         ws.path("companies/companies.dat").toUtf8() + ": Not a regular file\n");
 }
 
 } // namespace

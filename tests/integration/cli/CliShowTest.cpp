@@ -29,6 +29,39 @@ TEST_F(CliShowTest, CompanyShowPrintsTheFourteenKeysInWriteOrder) {
                      "CCITY=Oslo\nCSTATE=\nCZIP=\nCCOUNTRY=\nCURL=\nCCMAIL=\n");
 }
 
+// Each listed company shows its own record; one without a record file shows empty fields, never
+// those of the company loaded before it.
+struct Shown {
+    const char* company;
+    QByteArray out;
+};
+
+void PrintTo(const Shown& s, std::ostream* os) {
+    *os << s.company;
+}
+
+const Shown kShown[] = {
+    {"Acme", "CONAME=Acme\nBHSID=7\nCONTACT=Ann\nCTITLE=\nCEMAIL=\nCPHONE=\nCFAX=\n"
+             "CADDR=1 Main St\nCCITY=\nCSTATE=\nCZIP=\nCCOUNTRY=\nCURL=\nCCMAIL=\n"},
+    {"Beta", "CONAME=Beta\nBHSID=9\nCONTACT=\nCTITLE=\nCEMAIL=\nCPHONE=\nCFAX=\nCADDR=\n"
+             "CCITY=Oslo\nCSTATE=\nCZIP=\nCCOUNTRY=\nCURL=\nCCMAIL=\n"},
+    {"Gamma", "CONAME=Gamma\nBHSID=\nCONTACT=\nCTITLE=\nCEMAIL=\nCPHONE=\nCFAX=\nCADDR=\n"
+              "CCITY=\nCSTATE=\nCZIP=\nCCOUNTRY=\nCURL=\nCCMAIL=\n"},
+};
+
+class CliCompanyShowTest : public CliShowTest, public ::testing::WithParamInterface<Shown> {};
+
+TEST_P(CliCompanyShowTest, ShowsItsOwnRecordOrEmptyFields) {
+    ws.write("companies/companies.dat", "Beta\r\nAcme\r\nGamma\r\n");
+    ws.write("companies/Acme.dat",
+             "[COMPANY]\r\nCONAME=Acme\r\nBHSID=7\r\nCONTACT=Ann\r\nCADDR=1 Main St\r\n");
+    const CliRun r = run({"company", "show", GetParam().company});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCompany, CliCompanyShowTest, ::testing::ValuesIn(kShown));
+
 TEST_F(CliShowTest, AppShowPrintsKeysValuesAndTheLongDate) {
     const CliRun r = run({"app", "show", "Gadget", "--company", "Beta"});
     EXPECT_EQ(r.exitCode, 0);

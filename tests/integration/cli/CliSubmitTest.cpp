@@ -1,6 +1,5 @@
 // shipkit-cli submit from the outside: what it prints on stdout and stderr, its exit codes,
 // the report it points to, and SIGINT in the middle of a site.
-#include "shell/SingleInstance.h"
 #include "support/CliRun.h"
 #include "support/FakeTcpServer.h"
 #include "support/NetServerProcess.h"
@@ -121,19 +120,6 @@ TEST_F(CliSubmitTest, RunsThatDoNotStart) {
     EXPECT_EQ(check.exitCode, 1);
     EXPECT_TRUE(check.err.contains(
         "You have selected an invalid local path for this application's file.\n"));
-}
-
-TEST_F(CliSubmitTest, AWorkspaceTheDesktopProgramHasOpenIsRefused) {
-    w.writeSettings();
-    w.plainSite("Alpha");
-    w.finish();
-    SingleInstance desktop(ws.dir());
-    ASSERT_TRUE(desktop.listen());
-    const CliRun r = run(Submit);
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.startsWith("shipkit-cli: the desktop program has this workspace open"))
-        << r.err.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(ws.path("data/Tool_SITES.dat")));
 }
 
 // Starts a run whose first site's server takes the post and never answers.
