@@ -1,5 +1,7 @@
 #include "CliApp.h"
 
+#include "CliChoice.h"
+#include "CommandSyntax.h"
 #include "DataUpdateCommand.h"
 #include "ScriptCommands.h"
 #include "SiteCommands.h"
@@ -11,6 +13,8 @@
 #include "shell/TGWide.h"
 #include "shell/WorkspaceLocator.h"
 #include "shell/WorkspaceLock.h"
+
+#include <QHash>
 
 namespace {
 
@@ -32,7 +36,9 @@ const char* const kUsage =
     "  expand --company C --app A --site S [--check] (--text T | --file F)\n"
     "                            the text expanded for site S, live or in check mode\n"
     "  check-engines [--site S]  every engine's scripts expanded in check mode for site S\n"
-    "  mass-change FROM TO       replaces FROM by TO in every script file, then checks\n"
+    "  mass-change [--dry-run] FROM TO\n"
+    "                            replaces FROM by TO in every script file, then checks;\n"
+    "                            --dry-run lists the files it would change\n"
     "  submit --company C --app A [--site S]...\n"
     "                            a submission run as the Submit button starts it: one line\n"
     "                            per site processed, SITE<TAB>success|failure, then the report\n"
@@ -43,6 +49,7 @@ const char* const kUsage =
     "  --now TIME                the current time for dates and stamps\n"
     "  --help                    this text\n"
     "  --version                 the program's version\n"
+    "  --                        what follows is not an option (a FROM starting with --)\n"
     "\n"
     "Exit codes: 0 success, 1 the command failed, 2 bad usage, 3 an expansion failed,\n"
     "4 a site failed to post, 5 the run was cancelled (SIGINT or SIGTERM).\n";
@@ -67,7 +74,7 @@ CliApp::CliApp(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {}
 CliApp::~CliApp() = default;
 
 int CliApp::usage(const QString& problem) {
-    m_err << "shipkit-cli: " << problem << "\n" << kUsage;
+    m_err << CliChoice::own(problem) << "\nTry 'shipkit-cli --help'.\n";
     m_err.flush();
     return BadUsage;
 }
@@ -91,6 +98,11 @@ int CliApp::run(const QStringList& arguments, const QString& executableDir) {
     }
     if (m_options.command.isEmpty())
         return usage(QStringLiteral("no command given"));
+    const CommandSyntax* syntax = CommandSyntax::of(m_options.command);
+    if (!syntax)
+        return usage(QStringLiteral("unknown command %1").arg(m_options.command));
+    if (const QString problem = syntax->sort(m_options); !problem.isEmpty())
+        return usage(problem);
     const int opened = openWorkspace(executableDir);
     return opened == Ok ? dispatch() : opened;
 }
@@ -99,12 +111,12 @@ int CliApp::openWorkspace(const QString& executableDir) {
     const auto located =
         WorkspaceLocator::locate(m_options.workspace, executableDir, accessFor(m_options.command));
     if (located.programDir.isEmpty())
-        return fail(located.error);
+        return fail(CliChoice::own(located.error));
     const bool writes = writesWorkspace(m_options.command);
     if (writes) {
         m_lock = std::make_unique<WorkspaceLock>(located.programDir);
         if (!m_lock->acquire())
-            return fail(QStringLiteral("shipkit-cli: ") + m_lock->refusal());
+            return fail(CliChoice::own(m_lock->refusal()));
     }
     if (m_options.now)
         m_clock = std::make_unique<FixedClock>(*m_options.now);
@@ -125,31 +137,29 @@ int CliApp::openWorkspace(const QString& executableDir) {
 }
 
 int CliApp::dispatch() {
-    const QString& c = m_options.command;
+    using Command = int (CliApp::*)();
+    static const QHash<QString, Command> commands = {
+        {"init", &CliApp::init},
+        {"companies", &CliApp::companies},
+        {"update", &CliApp::update},
+        {"apps", &CliApp::apps},
+        {"company", &CliApp::companyShow},
+        {"app", &CliApp::appShow},
+        {"reports", &CliApp::reports},
+        {"engines", &CliApp::siteCommand},
+        {"engine", &CliApp::siteCommand},
+        {"sites", &CliApp::siteCommand},
+        {"expand", &CliApp::scriptCommand},
+        {"check-engines", &CliApp::scriptCommand},
+        {"mass-change", &CliApp::scriptCommand},
+        {"submit", &CliApp::submit},
+    };
+    return (this->*commands.value(m_options.command))();
+}
+
+int CliApp::init() {
     // Opening the workspace for writing made its folders.
-    if (c == QLatin1String("init"))
-        return Ok;
-    if (c == QLatin1String("companies"))
-        return companies();
-    if (c == QLatin1String("update"))
-        return update();
-    if (c == QLatin1String("apps"))
-        return apps();
-    if (c == QLatin1String("company"))
-        return companyShow();
-    if (c == QLatin1String("app"))
-        return appShow();
-    if (c == QLatin1String("reports"))
-        return reports();
-    if (c == QLatin1String("engines") || c == QLatin1String("engine") ||
-        c == QLatin1String("sites"))
-        return siteCommand(c);
-    if (c == QLatin1String("expand") || c == QLatin1String("check-engines") ||
-        c == QLatin1String("mass-change"))
-        return scriptCommand(c);
-    if (c == QLatin1String("submit"))
-        return submit();
-    return usage(QStringLiteral("unknown command %1").arg(c));
+    return Ok;
 }
 
 int CliApp::companies() {
@@ -165,21 +175,12 @@ int CliApp::update() {
         .run();
 }
 
-bool CliApp::chooseCompany(const QString& name) {
-    const int index = static_cast<int>(m_session->companies().indexOf(name));
-    if (index < 0)
-        return false;
-    if (index != m_session->companyIndex())
-        m_session->chooseCompany(index);
-    return true;
-}
-
 int CliApp::apps() {
     const auto company = m_options.option(QStringLiteral("--company"));
     if (!company)
         return usage(QStringLiteral("apps needs --company NAME"));
-    if (!chooseCompany(*company))
-        return fail(QStringLiteral("No company named \"%1\" in this workspace.").arg(*company));
+    if (const QString refused = CliChoice(*m_session).company(*company); !refused.isEmpty())
+        return fail(refused);
     for (const QString& name : m_session->apps())
         m_out << name << "\n";
     m_out.flush();
@@ -194,19 +195,19 @@ int CliApp::printLines(const QStringList& lines) {
 }
 
 std::optional<QString> CliApp::showTarget(const char* what) {
-    if (m_options.args.size() < 2 || m_options.args[0] != QLatin1String("show")) {
+    if (m_options.words.first() != QLatin1String("show")) {
         usage(QStringLiteral("use: %1 show NAME").arg(QLatin1String(what)));
         return std::nullopt;
     }
-    return m_options.args[1];
+    return m_options.words[1];
 }
 
 int CliApp::companyShow() {
     const auto name = showTarget("company");
     if (!name)
         return BadUsage;
-    if (!chooseCompany(*name))
-        return fail(QStringLiteral("No company named \"%1\" in this workspace.").arg(*name));
+    if (const QString refused = CliChoice(*m_session).company(*name); !refused.isEmpty())
+        return fail(refused);
     QStringList lines;
     const CompanyRecord& record = m_session->company();
     for (int f = 0; f < CompanyRecord::FieldCount; ++f) {
@@ -221,14 +222,14 @@ int CliApp::appShow() {
     const auto name = showTarget("app");
     if (!name)
         return BadUsage;
-    if (const auto company = m_options.option(QStringLiteral("--company"));
-        company && !chooseCompany(*company))
-        return fail(QStringLiteral("No company named \"%1\" in this workspace.").arg(*company));
-    const int index = static_cast<int>(m_session->apps().indexOf(*name));
-    if (index < 0)
-        return fail(QStringLiteral("No application named \"%1\" for the company \"%2\".")
-                        .arg(*name, m_session->companyText()));
-    m_session->selectApp(index);
+    CliChoice choice(*m_session);
+    QString refused;
+    if (const auto company = m_options.option(QStringLiteral("--company")))
+        refused = choice.company(*company);
+    if (refused.isEmpty())
+        refused = choice.app(*name);
+    if (!refused.isEmpty())
+        return fail(refused);
     QStringList lines;
     for (const auto& key : ApplicationRecord::keys()) {
         const QString value = key.name == QLatin1String("NAME") ? m_session->appText()
@@ -240,18 +241,16 @@ int CliApp::appShow() {
 }
 
 int CliApp::reports() {
-    if (m_options.args.size() > 1)
-        return usage(QStringLiteral("use: reports [APP]"));
     const ReportFolders folders(m_gwide->paths().ReportsDir);
-    if (m_options.args.isEmpty())
+    if (m_options.words.isEmpty())
         return printLines(folders.applications());
-    const QString& app = m_options.args.first();
-    if (!folders.applications().contains(app))
-        return fail(QStringLiteral("No reports for the application \"%1\".").arg(app));
-    return printLines(folders.runs(app));
+    // An application without runs lists nothing, as a workspace without reports does.
+    const QString& app = m_options.words.first();
+    return printLines(folders.applications().contains(app) ? folders.runs(app) : QStringList());
 }
 
-int CliApp::scriptCommand(const QString& command) {
+int CliApp::scriptCommand() {
+    const QString& command = m_options.command;
     ScriptCommands commands(*m_session, m_options, m_out, m_err,
                             [this](const QString& problem) { return usage(problem); });
     if (command == QLatin1String("expand"))
@@ -267,7 +266,8 @@ int CliApp::submit() {
         .run();
 }
 
-int CliApp::siteCommand(const QString& command) {
+int CliApp::siteCommand() {
+    const QString& command = m_options.command;
     SiteCommands commands(*m_session, m_options, m_out, m_err,
                           [this](const QString& problem) { return usage(problem); });
     if (command == QLatin1String("engines"))

@@ -34,18 +34,18 @@ private:
     int usage(const QString& problem);
     int fail(const QString& message);
 
+    int init();
     int companies();
     int update();
     int apps();
     int companyShow();
     int appShow();
     int reports();
-    int scriptCommand(const QString& command);
-    int siteCommand(const QString& command);
+    int scriptCommand();
+    int siteCommand();
     int submit();
     std::optional<QString> showTarget(const char* what);
     int printLines(const QStringList& lines);
-    bool chooseCompany(const QString& name);
 
     QTextStream& m_out;
     QTextStream& m_err;

@@ -32,8 +32,16 @@ CliOptions CliOptions::parse(const QStringList& arguments) {
 }
 
 std::optional<QString> CliOptions::option(const QString& name) const {
-    const qsizetype i = args.indexOf(name);
-    if (i < 0 || i + 1 >= args.size())
-        return std::nullopt;
-    return args[i + 1];
+    for (const auto& [key, value] : values)
+        if (key == name)
+            return value;
+    return std::nullopt;
+}
+
+QStringList CliOptions::optionValues(const QString& name) const {
+    QStringList found;
+    for (const auto& [key, value] : values)
+        if (key == name)
+            found << value;
+    return found;
 }

@@ -17,11 +17,8 @@ int DataUpdateCommand::fail(const QString& message) {
 }
 
 int DataUpdateCommand::run() {
-    const QStringList& args = m_options.args;
-    const bool known = args.isEmpty() || (args.size() == 2 && (args[0] == QLatin1String("--url") ||
-                                                               args[0] == QLatin1String("--file")));
-    if (!known)
-        return m_usage(QStringLiteral("use: update [--url URL | --file ARCHIVE]"));
+    if (m_options.option(QStringLiteral("--url")) && m_options.option(QStringLiteral("--file")))
+        return m_usage(QStringLiteral("update takes --url or --file, not both"));
     return update(m_options.option(QStringLiteral("--url")),
                   m_options.option(QStringLiteral("--file")));
 }

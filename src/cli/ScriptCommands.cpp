@@ -1,6 +1,7 @@
 #include "ScriptCommands.h"
 
 #include "CliApp.h"
+#include "CliChoice.h"
 #include "engines/TEngBuild.h"
 #include "records/ListFile.h"
 #include "scripts/ExpansionContext.h"
@@ -20,33 +21,6 @@ ScriptCommands::ScriptCommands(Session& session, const CliOptions& options, QTex
 int ScriptCommands::fail(const QString& message) {
     m_err << message << Qt::endl;
     return CliApp::Failed;
-}
-
-bool ScriptCommands::chooseCompany(const QString& name) {
-    const int index = static_cast<int>(m_session.companies().indexOf(name));
-    if (index < 0)
-        return false;
-    if (index != m_session.companyIndex())
-        m_session.chooseCompany(index);
-    return true;
-}
-
-bool ScriptCommands::chooseApp(const QString& name) {
-    const int index = static_cast<int>(m_session.apps().indexOf(name));
-    if (index < 0)
-        return false;
-    m_session.selectApp(index);
-    return true;
-}
-
-bool ScriptCommands::makeCurrent(const QString& site) {
-    TEngBuild& engines = *m_session.gwide().engBuild();
-    const int index = static_cast<int>(engines.engineList().indexOf(site));
-    if (index < 0)
-        return false;
-    engines.select(index);
-    engines.LoadSiteEngine(site);
-    return true;
 }
 
 std::optional<QString> ScriptCommands::scriptText() {
@@ -87,14 +61,15 @@ int ScriptCommands::expand() {
     }
     if (!text)
         return CliApp::BadUsage;
-    if (!chooseCompany(*company))
-        return fail(QStringLiteral("No company named \"%1\" in this workspace.").arg(*company));
-    if (!chooseApp(*app))
-        return fail(QStringLiteral("No application named \"%1\" for the company \"%2\".")
-                        .arg(*app, *company));
-    if (!makeCurrent(*site))
-        return fail(QStringLiteral("No site engine named \"%1\".").arg(*site));
-    const bool live = !m_options.args.contains(QStringLiteral("--check"));
+    CliChoice choice(m_session);
+    QString refused = choice.company(*company);
+    if (refused.isEmpty())
+        refused = choice.app(*app);
+    if (refused.isEmpty())
+        refused = choice.engine(*site);
+    if (!refused.isEmpty())
+        return fail(refused);
+    const bool live = !m_options.flag(QStringLiteral("--check"));
     ExpansionContext context = m_session.expansionContext();
     if (live)
         setRowLabels(*site, context.cat1Label, context.cat2Label);
@@ -111,8 +86,9 @@ int ScriptCommands::expand() {
 
 int ScriptCommands::runCheck(const QString& site) {
     TEngBuild& engines = *m_session.gwide().engBuild();
-    if (!site.isEmpty() && !makeCurrent(site))
-        return fail(QStringLiteral("No site engine named \"%1\".").arg(site));
+    if (!site.isEmpty())
+        if (const QString refused = CliChoice(m_session).engine(site); !refused.isEmpty())
+            return fail(refused);
     const ExpansionContext context = m_session.expansionContext();
     const std::vector<EngineCheckEntry> errors = ScriptChecker(engines, context).checkEngines();
     if (errors.empty()) {
@@ -128,20 +104,32 @@ int ScriptCommands::runCheck(const QString& site) {
 
 int ScriptCommands::checkEngines() {
     const auto site = m_options.option(QStringLiteral("--site"));
-    if (m_options.args.contains(QStringLiteral("--site")) && !site)
-        return m_usage(QStringLiteral("check-engines --site needs a site name"));
     const QStringList& list = m_session.gwide().engBuild()->engineList();
     return runCheck(site ? *site : (list.isEmpty() ? QString() : list.first()));
 }
 
+int ScriptCommands::dryRun(const QString& from, const QString& to) {
+    try {
+        const MassChange::Plan plan = MassChange::preview(*m_session.gwide().engBuild(), from, to);
+        for (const QString& line : plan.untouched)
+            m_err << line << Qt::endl;
+        for (const QString& path : plan.paths)
+            m_out << path << '\n';
+    } catch (const std::exception& e) {
+        return fail(QString::fromUtf8(e.what()));
+    }
+    m_out.flush();
+    return CliApp::Ok;
+}
+
 int ScriptCommands::massChange() {
-    if (m_options.args.size() != 2)
-        return m_usage(QStringLiteral("use: mass-change FROM TO"));
-    const QString& from = m_options.args[0];
-    const QString& to = m_options.args[1];
+    const QString& from = m_options.words[0];
+    const QString& to = m_options.words[1];
     if (!MassChange::confirmed(from, to))
         return m_usage(QStringLiteral("mass-change needs a FROM text that is not empty and "
                                       "differs from TO"));
+    if (m_options.flag(QStringLiteral("--dry-run")))
+        return dryRun(from, to);
     try {
         for (const QString& line :
              MassChange::replaceAll(*m_session.gwide().engBuild(), from, to).untouched)

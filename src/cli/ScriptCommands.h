@@ -22,9 +22,7 @@ public:
 
 private:
     int fail(const QString& message);
-    bool chooseCompany(const QString& name);
-    bool chooseApp(const QString& name);
-    bool makeCurrent(const QString& site);
+    int dryRun(const QString& from, const QString& to);
     std::optional<QString> scriptText();
     void setRowLabels(const QString& site, QString& cat1, QString& cat2) const;
     int runCheck(const QString& site);

@@ -1,5 +1,6 @@
 #include "SiteCommands.h"
 
+#include "CliChoice.h"
 #include "engines/TEngBuild.h"
 #include "shell/Session.h"
 #include "shell/TGWide.h"
@@ -25,16 +26,12 @@ int SiteCommands::engines() {
 }
 
 int SiteCommands::engineShow() {
-    const QStringList& args = m_options.args;
-    if (args.size() < 2 || args[0] != QLatin1String("show"))
+    const QStringList& words = m_options.words;
+    if (words[0] != QLatin1String("show"))
         return m_usage(QStringLiteral("use: engine show NAME"));
-    TEngBuild& engines = *m_session.gwide().engBuild();
-    const qsizetype index = engines.engineList().indexOf(args[1]);
-    if (index < 0)
-        return fail(QStringLiteral("No site engine named \"%1\" in this workspace.").arg(args[1]));
-    engines.select(static_cast<int>(index));
-    engines.LoadSiteEngine(args[1]);
-    const SiteEngine& engine = engines.current();
+    if (const QString refused = CliChoice(m_session).engine(words[1]); !refused.isEmpty())
+        return fail(refused);
+    const SiteEngine& engine = m_session.gwide().engBuild()->current();
     QStringList lines;
     for (size_t i = 0; i < SiteEngine::keys().size(); ++i)
         lines << SiteEngine::keys()[i].name + u'=' + engine.values[i];
@@ -54,15 +51,12 @@ int SiteCommands::sites() {
     const auto app = m_options.option(QStringLiteral("--app"));
     if (!company || !app)
         return m_usage(QStringLiteral("sites needs --company C --app A"));
-    const qsizetype c = m_session.companies().indexOf(*company);
-    if (c < 0)
-        return fail(QStringLiteral("No company named \"%1\" in this workspace.").arg(*company));
-    m_session.chooseCompany(static_cast<int>(c));
-    const qsizetype a = m_session.apps().indexOf(*app);
-    if (a < 0)
-        return fail(QStringLiteral("No application named \"%1\" for the company \"%2\".")
-                        .arg(*app, *company));
-    m_session.selectApp(static_cast<int>(a));
+    CliChoice choice(m_session);
+    QString refused = choice.company(*company);
+    if (refused.isEmpty())
+        refused = choice.app(*app);
+    if (!refused.isEmpty())
+        return fail(refused);
     QStringList lines;
     for (const AppSiteEntry& row : m_session.siteList().rows())
         lines << (QStringList{row.site} + row.columns()).join(u'\t');

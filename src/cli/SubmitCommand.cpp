@@ -1,6 +1,7 @@
 #include "SubmitCommand.h"
 
 #include "CliApp.h"
+#include "CliChoice.h"
 #include "PrintingRunView.h"
 #include "SignalCancel.h"
 #include "commands/ApplicationCommands.h"
@@ -16,58 +17,36 @@ SubmitCommand::SubmitCommand(Session& session, const CliOptions& options, QTextS
     : m_session(session), m_options(options), m_out(out), m_err(err), m_usage(std::move(usage)) {}
 
 int SubmitCommand::fail(const QString& message) {
-    m_err << "shipkit-cli: " << message << Qt::endl;
+    m_err << message << Qt::endl;
     return CliApp::Failed;
 }
 
 std::optional<SubmitCommand::Request> SubmitCommand::parse() {
-    Request request;
-    const QStringList& args = m_options.args;
-    for (qsizetype i = 0; i < args.size(); i += 2) {
-        const QString& name = args[i];
-        if (i + 1 >= args.size()) {
-            m_exit = m_usage(QStringLiteral("%1 needs a value").arg(name));
-            return std::nullopt;
-        }
-        if (name == QLatin1String("--company"))
-            request.company = args[i + 1];
-        else if (name == QLatin1String("--app"))
-            request.app = args[i + 1];
-        else if (name == QLatin1String("--site"))
-            request.sites << args[i + 1];
-        else {
-            m_exit = m_usage(QStringLiteral("submit does not take %1").arg(name));
-            return std::nullopt;
-        }
-    }
-    if (request.company.isEmpty() || request.app.isEmpty()) {
+    const auto company = m_options.option(QStringLiteral("--company"));
+    const auto app = m_options.option(QStringLiteral("--app"));
+    if (!company || !app) {
         m_exit = m_usage(QStringLiteral("submit needs --company C --app A"));
         return std::nullopt;
     }
-    return request;
+    return Request{*company, *app, m_options.optionValues(QStringLiteral("--site"))};
 }
 
 bool SubmitCommand::load(const Request& request) {
-    const qsizetype company = m_session.companies().indexOf(request.company);
-    if (company < 0) {
-        m_exit =
-            fail(QStringLiteral("No company named \"%1\" in this workspace.").arg(request.company));
+    CliChoice choice(m_session);
+    QString refused = choice.company(request.company);
+    if (refused.isEmpty())
+        refused = choice.app(request.app);
+    if (!refused.isEmpty()) {
+        m_exit = fail(refused);
         return false;
     }
-    m_session.chooseCompany(static_cast<int>(company));
-    const qsizetype app = m_session.apps().indexOf(request.app);
-    if (app < 0) {
-        m_exit = fail(QStringLiteral("No application named \"%1\" for the company \"%2\".")
-                          .arg(request.app, request.company));
-        return false;
-    }
-    m_session.selectApp(static_cast<int>(app));
     for (const QString& site : request.sites) {
         const auto& rows = m_session.siteList().rows();
         if (std::none_of(rows.begin(), rows.end(),
                          [&site](const AppSiteEntry& row) { return row.site == site; })) {
-            m_exit = fail(QStringLiteral("No site named \"%1\" in the site list of \"%2\".")
-                              .arg(site, request.app));
+            m_exit = fail(
+                CliChoice::own(QStringLiteral("No site named \"%1\" in the site list of \"%2\".")
+                                   .arg(site, request.app)));
             return false;
         }
     }

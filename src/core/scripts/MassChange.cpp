@@ -86,3 +86,13 @@ MassChange::Outcome MassChange::replaceAll(const TEngBuild& engines, const QStri
     }
     return outcome;
 }
+
+MassChange::Plan MassChange::preview(const TEngBuild& engines, const QString& from,
+                                     const QString& to) {
+    Outcome outcome;
+    Plan result;
+    for (const Edit& edit : plan(engines, from, to, outcome))
+        result.paths << edit.path;
+    result.untouched = outcome.untouched;
+    return result;
+}

@@ -25,6 +25,13 @@ public:
     // that still fails raises ShipkitError naming the file and the reason.
     static Outcome replaceAll(const TEngBuild& engines, const QString& from, const QString& to);
 
+    struct Plan {
+        QStringList paths; // the files replaceAll would rewrite, in its order
+        QStringList untouched;
+    };
+    // What replaceAll would do, with the same checks, writing nothing.
+    static Plan preview(const TEngBuild& engines, const QString& from, const QString& to);
+
 private:
     struct Edit {
         QString path;

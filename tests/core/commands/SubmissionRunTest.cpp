@@ -295,18 +295,18 @@ TEST_F(SubmissionRunTest, WhileTheRunPostsItIsInThePostingStateOnTheRowItPosts) 
     EXPECT_EQ(driver.CurrentRow(), -1);
 }
 
-TEST_F(SubmissionRunTest, APageThatCannotBeWrittenIsLoggedAndTheSiteStillCounts) {
+TEST_F(SubmissionRunTest, AnEngineNameUnfitForFilesNeverReachesTheRun) {
     // A name the desktop refuses for files, found in an old engine list.
     const QString oddName = QStringLiteral("Back\\Slash");
     engine(oddName, "USE_FTP_UPLOAD=1\r\n");
+    engine("Bravo", "");
     installFakes();
     start();
     const auto outcome = submit();
     EXPECT_EQ(outcome.succeeded, 1);
-    ASSERT_EQ(view.runLog.size(), 1);
-    EXPECT_TRUE(view.runLog[0].startsWith("Cannot create file ")) << view.runLog[0].toStdString();
-    EXPECT_TRUE(QFileInfo::exists(driver.mainReportPath()));
-    EXPECT_EQ(siteListFile().first(), line({oddName, "Update", "N/A", "N/A", today(), "Y"}));
+    EXPECT_EQ(finished, (QList<std::pair<QString, bool>>{{"Bravo", true}}));
+    EXPECT_TRUE(view.runLog.isEmpty()) << view.runLog.join('\n').toStdString();
+    EXPECT_FALSE(QString::fromUtf8(ws.read("data/Tool_SITES.dat")).contains(oddName));
 }
 
 TEST_F(SubmissionRunTest, AnEngineThatCannotBeLoadedStopsOnlyItsSite) {
@@ -317,7 +317,8 @@ TEST_F(SubmissionRunTest, AnEngineThatCannotBeLoadedStopsOnlyItsSite) {
     const auto outcome = submit();
     EXPECT_EQ(outcome.result, Result::Finished);
     EXPECT_EQ(view.runLog, QStringList{"Posting stopped for Alpha: Cannot open file " +
-                                       ws.path("cat/Alpha Cat1.cat")});
+                                       ws.path("cat/Alpha Cat1.cat") + ": Not a regular file"})
+        << view.runLog.join('\n').toStdString();
     EXPECT_EQ(finished, (QList<std::pair<QString, bool>>{{"Bravo", true}}));
     EXPECT_TRUE(QFileInfo::exists(driver.mainReportPath()));
 }

@@ -34,15 +34,57 @@ TEST_F(CliBasicsTest, UnknownCompanyFailsWithExitOne) {
     const CliRun r = run({"apps", "--company", "a"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_TRUE(r.err.contains("No company named \"a\""));
+    EXPECT_EQ(r.err, "shipkit-cli: No company named \"a\" in this workspace.\n");
 }
 
-TEST_F(CliBasicsTest, BadUsageExitsTwo) {
-    EXPECT_EQ(run({"apps"}).exitCode, 2);
-    EXPECT_EQ(run({"frobnicate"}).exitCode, 2);
-    EXPECT_EQ(run({}).exitCode, 2);
-    EXPECT_EQ(CliRun::shipkitCli({"--now", "yesterday", "companies"}).exitCode, 2);
+struct UsageCase {
+    QStringList args;
+    const char* says; // the one line before the hint
+};
+
+TEST_F(CliBasicsTest, UsageErrorsNameTheProblemOnOneLineAndExitTwo) {
+    ws.write("companies/companies.dat", "A\r\n");
+    const UsageCase cases[] = {
+        {{}, "no command given"},
+        {{"frobnicate"}, "unknown command frobnicate"},
+        {{"--frob", "companies"}, "unknown option --frob"},
+        {{"--now", "yesterday", "companies"}, "--now needs a time such as 2026-12-08T09:30:00"},
+        {{"companies", "extra"}, "unexpected argument extra"},
+        {{"companies", "--all"}, "companies does not take --all"},
+        {{"apps"}, "apps needs --company NAME"},
+        {{"apps", "--company"}, "--company needs a value"},
+        {{"apps", "--company", "A", "--company", "B"}, "--company is given twice"},
+        {{"company", "show"}, "use: company show NAME"},
+        {{"company", "list", "A"}, "use: company show NAME"},
+        {{"engine", "show", "A", "B"}, "unexpected argument B"},
+        {{"reports", "A", "B"}, "unexpected argument B"},
+        {{"mass-change", "FROM"}, "use: mass-change [--dry-run] FROM TO"},
+        {{"mass-change", "--dry", "FROM", "TO"}, "mass-change does not take --dry"},
+        {{"expand", "--company", "A", "--app", "T", "--site", "S"},
+         "expand needs one of --text T and --file F"},
+        {{"submit", "--company", "A"}, "submit needs --company C --app A"},
+        {{"update", "--url", "u", "--file", "f"}, "update takes --url or --file, not both"},
+        {{"init", "now"}, "unexpected argument now"},
+    };
+    for (const UsageCase& c : cases) {
+        const CliRun r = run(c.args);
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.toStdString(),
+                  std::string("shipkit-cli: ") + c.says + "\nTry 'shipkit-cli --help'.\n");
+    }
     EXPECT_EQ(CliRun::shipkitCli({"--workspace"}).exitCode, 2);
+}
+
+TEST_F(CliBasicsTest, DoubleDashLetsAWordStartWithDashes) {
+    ws.write("sites/Sites.dat", "Alpha\r\n");
+    ws.write("sites/Alpha.ini", "[SETTINGS]\r\n");
+    ws.write("sites/Alpha HTTP_NEW.scp", "--old\r\n");
+    const CliRun r = run({"mass-change", "--dry-run", "--", "--old", "--new"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.out, ws.path("sites/Alpha HTTP_NEW.scp").toUtf8() + "\n");
+    EXPECT_EQ(ws.read("sites/Alpha HTTP_NEW.scp"), "--old\r\n");
 }
 
 TEST_F(CliBasicsTest, HelpAndVersion) {
@@ -63,11 +105,15 @@ TEST_F(CliBasicsTest, InitMakesTheWorkspaceLikeStartUp) {
 }
 
 TEST_F(CliBasicsTest, OnlyInitCreatesAMissingWorkspace) {
-    for (const char* command : {"companies", "sites", "mass-change"}) {
-        const CliRun r = CliRun::shipkitCli({"--workspace", ws.path("missing"), command});
-        EXPECT_EQ(r.exitCode, 1) << command;
+    const QStringList commands[] = {
+        {"companies"}, {"sites", "--company", "A", "--app", "T"}, {"mass-change", "a", "b"}};
+    for (const QStringList& command : commands) {
+        const CliRun r =
+            CliRun::shipkitCli(QStringList{"--workspace", ws.path("missing")} + command);
+        EXPECT_EQ(r.exitCode, 1) << command.first().toStdString();
+        EXPECT_TRUE(r.err.startsWith("shipkit-cli: The workspace folder ")) << r.err.constData();
         EXPECT_TRUE(r.err.contains("does not exist")) << r.err.constData();
-        EXPECT_FALSE(ws.exists("missing")) << command;
+        EXPECT_FALSE(ws.exists("missing")) << command.first().toStdString();
     }
 }
 

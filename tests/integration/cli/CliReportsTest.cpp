@@ -66,20 +66,14 @@ TEST_F(CliReportsTest, AnApplicationWithoutRunsPrintsNothing) {
     EXPECT_EQ(r.out, "");
 }
 
-TEST_F(CliReportsTest, UnknownApplicationFails) {
+TEST_F(CliReportsTest, AnApplicationNeverRunPrintsNothingAndNamesNoOtherFolder) {
     folder("reports/Tool/1998-03-07-09-05-02-07");
-    const CliRun r = run({"reports", "Other"});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_TRUE(r.err.contains("No reports for the application \"Other\"."));
-    EXPECT_EQ(run({"reports", ".."}).exitCode, 1);
-    EXPECT_EQ(run({"reports", "Tool/1998-03-07-09-05-02-07"}).exitCode, 1);
-}
-
-TEST_F(CliReportsTest, TooManyWordsIsBadUsage) {
-    const CliRun r = run({"reports", "A", "B"});
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_TRUE(r.err.contains("use: reports [APP]"));
+    for (const char* app : {"Other", "..", "Tool/1998-03-07-09-05-02-07"}) {
+        const CliRun r = run({"reports", app});
+        EXPECT_EQ(r.exitCode, 0) << app;
+        EXPECT_EQ(r.out, "") << app;
+        EXPECT_EQ(r.err, "") << app;
+    }
 }
 
 } // namespace

@@ -235,15 +235,4 @@ TEST_F(CliUpdateTest, InstallsExactlyWhatCheckedCleanOrNothing) {
                               "HTTP/1.0\r\nUser-Agent: Veltrow\r\n\r\n"));
 }
 
-TEST(CliUpdate, BadUsageExitsTwo) {
-    TempWorkspace ws;
-    for (const QStringList& args :
-         {QStringList{"update", "--url"}, QStringList{"update", "--url", "a", "--file", "b"},
-          QStringList{"update", "now"}}) {
-        const CliRun r = CliRun::inWorkspace(ws, args);
-        EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
-        EXPECT_TRUE(r.err.startsWith("shipkit-cli: use: update [--url URL | --file ARCHIVE]"));
-    }
-}
-
 } // namespace
