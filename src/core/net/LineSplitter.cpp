@@ -20,17 +20,19 @@ bool LineSplitter::nextLine(QByteArray& line) {
     skipPairedLf();
     qsizetype end = m_pos;
     const qsizetype size = m_buffer.size();
-    while (end < size && m_buffer.at(end) != '\r' && m_buffer.at(end) != '\n')
+    // Never look further than one piece: a flood without line ends is cut in linear time.
+    const qsizetype limit = qMin(size, m_pos + MaxLine);
+    while (end < limit && m_buffer.at(end) != '\r' && m_buffer.at(end) != '\n')
         ++end;
-    if (end == size) {
-        if (size - m_pos < MaxLine) {
-            m_buffer.remove(0, m_pos);
-            m_pos = 0;
-            return false;
-        }
+    if (end - m_pos == MaxLine) {
         line = m_buffer.mid(m_pos, MaxLine);
         m_pos += MaxLine;
         return true;
+    }
+    if (end == size) {
+        m_buffer.remove(0, m_pos);
+        m_pos = 0;
+        return false;
     }
     line = m_buffer.mid(m_pos, end - m_pos);
     m_pos = end + 1;

@@ -65,6 +65,17 @@ TEST(LineSplitter, EndlessLineIsHandedOutInPieces) {
     EXPECT_EQ(got.first().size(), LineSplitter::MaxLine);
 }
 
+TEST(LineSplitter, LongLineThatEndsIsPiecesThenItsRestThenTheNextLine) {
+    LineSplitter s;
+    const QByteArray flood(2 * LineSplitter::MaxLine + 5, 'x');
+    const QList<QByteArray> got = lines(s, flood + "\r\nnext\r\n");
+    QList<qsizetype> sizes;
+    for (const QByteArray& line : got)
+        sizes << line.size();
+    EXPECT_EQ(sizes, (QList<qsizetype>{LineSplitter::MaxLine, LineSplitter::MaxLine, 5, 4}));
+    EXPECT_EQ(got.last(), "next");
+}
+
 TEST(SocketErrors, KnownNumberHasBracketedText) {
     EXPECT_EQ(SocketErrors::text(10061), QStringLiteral("[10061] Connection refused."));
     EXPECT_EQ(SocketErrors::text(10066), QStringLiteral("[10066] Directory not empt."));
