@@ -56,6 +56,17 @@ quint16 freePort() {
     return probe.serverPort();
 }
 
+// The process's resident set now (VmRSS), in MB.
+double residentMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return 0;
+}
+
 // CPU time this process has used so far, user and system, in seconds.
 double cpuSeconds() {
     rusage usage{};
@@ -163,10 +174,13 @@ public:
 
     void run() {
         std::vector<double> ours, cpu, curl, transfers, gaps;
+        double residentAfterFirst = 0;
         for (int round = 0; round < m_rounds; ++round) {
             double gap = 0, inCurl = 0;
             const double cpuBefore = cpuSeconds();
             ours.push_back(ourRun(gap));
+            if (round == 0)
+                residentAfterFirst = residentMegabytes();
             cpu.push_back(cpuSeconds() - cpuBefore);
             gaps.push_back(gap);
             curl.push_back(curlRun(inCurl));
@@ -183,6 +197,12 @@ public:
         std::printf("  longest pause between 10 ms timer ticks during our run: %.1f ms "
                     "(worst round %.1f ms; target < 50)\n",
                     median(gaps), *std::max_element(gaps.begin(), gaps.end()));
+        // A soak: what later runs of the same process keep on top of the first.
+        const double residentAfterLast = residentMegabytes();
+        std::printf("  resident memory after round 1: %.1f MB, after round %d: %.1f MB, growth "
+                    "%.1f MB (target < 10)\n",
+                    residentAfterFirst, m_rounds, residentAfterLast,
+                    residentAfterLast - residentAfterFirst);
     }
 
 private:
