@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Local demo download sites on 127.0.0.1: an HTTP form site, an FTP site and an e-mail site.
 # What they receive goes into run/demo-sites/inbox/, listed on the HTTP site's front page.
-# Usage: scripts/demo-sites.sh start|stop|status
+# Usage: scripts/demo-sites.sh start|stop|status|where, or point WORKSPACE (aims a copy of the
+# demo workspace at these ports).
 # Ports: SHIPKIT_DEMO_HTTP_PORT (18080), SHIPKIT_DEMO_FTP_PORT (18021),
 # SHIPKIT_DEMO_SMTP_PORT (18025).
 set -euo pipefail
@@ -96,21 +97,30 @@ status_one() {
     fi
 }
 
+where() {
+    echo "What the demo sites received: $INBOX"
+    echo "Their front page, newest first: http://127.0.0.1:$HTTP_PORT/"
+}
+
 mkdir -p "$STATE" "$INBOX"
 case "${1:-}" in
 start)
     for site in "${SITES[@]}"; do start_one "$site"; done
-    echo "Inbox: $INBOX"
-    echo "Front page: http://127.0.0.1:$HTTP_PORT/"
+    where
     ;;
+where) where ;;
 stop) for site in "${SITES[@]}"; do stop_one "$site"; done ;;
 status)
     rc=0
     for site in "${SITES[@]}"; do status_one "$site" || rc=3; done
     exit "$rc"
     ;;
+point)
+    [ -n "${2:-}" ] || { echo "Usage: $0 point WORKSPACE" >&2 && exit 2; }
+    "$PYTHON" "$SERVERS/point_workspace.py" "$2" "$HTTP_PORT" "$FTP_PORT" "$SMTP_PORT"
+    ;;
 *)
-    echo "Usage: $0 start|stop|status" >&2
+    echo "Usage: $0 start|stop|status|where|point WORKSPACE" >&2
     exit 2
     ;;
 esac
