@@ -35,24 +35,29 @@ arguments_of() {
 
 answers() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
 
-# The pid of our running server for a site, or nothing.
+# The pid of our running server for a site (on whatever port), or nothing.
 running_pid() {
     local file="$STATE/$1.pid" pid
     [ -f "$file" ] || return 0
     pid="$(cat "$file")"
-    if kill -0 "$pid" 2>/dev/null && tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q "$1_site.py $(port_of "$1") "; then
+    if kill -0 "$pid" 2>/dev/null && tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q "/$1_site.py "; then
         echo "$pid"
     fi
 }
+
+serves_port() { tr '\0' ' ' <"/proc/$1/cmdline" | grep -q "_site.py $2 "; }
 
 start_one() {
     local site="$1" port pid log
     port="$(port_of "$site")"
     log="$STATE/$site.log"
-    if [ -n "$(running_pid "$site")" ]; then
+    pid="$(running_pid "$site")"
+    if [ -n "$pid" ] && serves_port "$pid" "$port"; then
         echo "Demo $site site already running on 127.0.0.1:$port"
         return 0
     fi
+    # Started earlier on another port: the port asked for now wins.
+    [ -z "$pid" ] || stop_one "$site"
     if answers "$port"; then
         echo "Port $port (demo $site site) is taken by another program." >&2
         echo "Stop that program, or choose another port: $(env_of "$site")=PORT $0 start" >&2
