@@ -1,5 +1,5 @@
-"""The demo HTTP form site, on Python's http.server: a POST or GET to any path but the front
-page is taken as a submission form and goes into the inbox (request.txt holds the raw request,
+"""The demo HTTP form site, on Python's http.server: a POST to any path, or a GET with a query,
+is taken as a submission form and goes into the inbox (request.txt holds the raw request,
 meta.json the decoded fields). The front page "/" lists everything in the inbox, newest first:
 the forms, the mails and the uploads the other demo sites received.
 
@@ -79,8 +79,11 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.answer(200, "text/html; charset=utf-8", front_page(self.inbox_folder))
         elif self.path.startswith("/inbox/"):
             self.serve_inbox_file()
-        else:
+        elif "?" in self.path:
             self.take_form(b"")
+        else:
+            # What a browser asks for by itself (such as /favicon.ico) is no submission.
+            self.send_error(404, "Not Found")
 
     def do_POST(self):
         length = int(self.headers.get("Content-Length", "0") or "0")
