@@ -293,11 +293,12 @@ TEST_F(MailPosterTest, SenderSetupFileGivesTheCharacterSetAndIsNeverWritten) {
         const QByteArray got = smtp.received();
         EXPECT_TRUE(got.contains("RCPT TO:<submit@site.example>")) << "the run's server and sender";
         EXPECT_TRUE(got.contains("MAIL FROM:<me@company.example>"));
-        EXPECT_TRUE(got.contains("Content-Type: text/plain; charset=\"" + c.charset + "\""))
-            << got.toStdString();
+        const QByteArray type = "Content-Type: text/plain; charset=\"" + c.charset + '"';
+        EXPECT_TRUE(got.contains(type)) << got.toStdString();
         EXPECT_EQ(QFile::exists(ini), !c.file.isEmpty());
-        if (!c.file.isEmpty())
+        if (!c.file.isEmpty()) {
             EXPECT_EQ(ws.read("shipkit.ini"), c.file);
+        }
     }
 }
 

@@ -132,8 +132,9 @@ TEST_F(ContributeRealServer, TheSiteArrivesWithItsFilesInOrderAndNoPassword) {
             EXPECT_EQ(ws.read("parts" + n + u'/' + files[i]["file"].toString()), expected)
                 << c.attached[i].toStdString();
         }
-        if (c.password != c.sentPassword)
+        if (c.password != c.sentPassword) {
             EXPECT_FALSE(ws.read("inbox/" + n + ".eml").contains(c.password.toUtf8()));
+        }
     }
 }
 
