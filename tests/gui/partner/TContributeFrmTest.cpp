@@ -66,7 +66,7 @@ TEST_F(TContributeFrmTest, MissingContactClosesBeforeAnythingIsSent) {
     const std::pair<QString, QString> contacts[] = {
         {"", "ann@company.example"}, {"Ann Lee", ""}, {"Ann Lee", "ann at company.example"}};
     for (const auto& [name, address] : contacts) {
-        SCOPED_TRACE((name + " / " + address).toStdString());
+        SCOPED_TRACE(QString(name + " / " + address).toStdString());
         setContact(name, address);
         form->show();
         prompter.shown.clear();

@@ -146,7 +146,7 @@ TEST_F(ContributeRealServer, MissingContactOrRefusedConnectionSendsNothing) {
                                                     {"  ", "ann@company.example"},
                                                     {"Ann Lee", "ann.company.example"}};
     for (const auto& [name, address] : contacts) {
-        SCOPED_TRACE((name + " / " + address).toStdString());
+        SCOPED_TRACE(QString(name + " / " + address).toStdString());
         session.setCompanyField(CompanyRecord::CONTACT, name);
         session.setCompanyField(CompanyRecord::CEMAIL, address);
         prompter.shown.clear();
