@@ -28,5 +28,9 @@ void TMailAttList::add(const QString& path) {
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
         cannotRead(path, file);
-    m_items.append(TMailAttItem(QFileInfo(path).fileName(), contentTypeOf(path), data));
+    add(QFileInfo(path).fileName(), data);
+}
+
+void TMailAttList::add(const QString& fileName, const QByteArray& data) {
+    m_items.append(TMailAttItem(fileName, contentTypeOf(fileName), data));
 }

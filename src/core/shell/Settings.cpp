@@ -7,6 +7,8 @@
 const QString Settings::DefaultUpdateUrl =
     QStringLiteral("http://www.tallmark.example.com/shipkit/engines/sksites.zip");
 const QString Settings::DefaultPartnerUrl = QStringLiteral("http://www.bhs.example.com");
+const QString Settings::DefaultContributeMail = QStringLiteral("engines@tallmark.example.com");
+const QString Settings::DefaultContributeSmtp = QStringLiteral("mail.tallmark.example.com:25");
 
 namespace {
 
@@ -37,6 +39,8 @@ Settings Settings::read(const QString& programDir) {
     s.UseGridLines = ini.ReadKeyFlag(Section, "UseGridLines", false);
     s.UpdateUrl = address(ini, "UPDATEURL", DefaultUpdateUrl);
     s.PartnerUrl = address(ini, "PARTNERURL", DefaultPartnerUrl);
+    s.ContributeMail = address(ini, "CONTRIBUTEMAIL", DefaultContributeMail);
+    s.ContributeSmtp = address(ini, "CONTRIBUTESMTP", DefaultContributeSmtp);
     return s;
 }
 
@@ -49,7 +53,8 @@ void Settings::write(const QString& programDir) const {
                              {"PORT", ProxyPort},
                              {"FTPRetries", QString::number(FtpRetries)},
                              {"HTTPTimeOut", QString::number(HttpTimeOut)},
-                             {"FTPTimeOut", QString::number(FtpTimeOut)}});
+                             {"FTPTimeOut", QString::number(FtpTimeOut)},
+                             {"SMTPTimeOut", QString::number(SmtpTimeOut)}});
 }
 
 void Settings::writeGridLines(const QString& programDir) const {

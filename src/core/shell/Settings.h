@@ -16,6 +16,8 @@ struct Settings {
     // The addresses the program talks to; settings.dat may point them elsewhere.
     static const QString DefaultUpdateUrl;
     static const QString DefaultPartnerUrl;
+    static const QString DefaultContributeMail;
+    static const QString DefaultContributeSmtp;
 
     QString SmtpServer;
     QString SenderEmail;
@@ -25,10 +27,12 @@ struct Settings {
     int FtpRetries = 3;
     int HttpTimeOut = 60;
     int FtpTimeOut = 60;  // seconds any one FTP wait may take
-    int SmtpTimeOut = 60; // seconds any one SMTP wait may take; set in settings.dat only
+    int SmtpTimeOut = 60; // seconds any one SMTP wait may take
     bool UseGridLines = false;
     QString UpdateUrl = DefaultUpdateUrl;   // "UPDATEURL": the site data archive
     QString PartnerUrl = DefaultPartnerUrl; // "PARTNERURL": the partner site, without a page
+    QString ContributeMail = DefaultContributeMail; // "CONTRIBUTEMAIL": contributed sites go here
+    QString ContributeSmtp = DefaultContributeSmtp; // "CONTRIBUTESMTP": through this "host:port"
 
     static QString path(const QString& programDir);
     static Settings read(const QString& programDir);

@@ -8,6 +8,7 @@
 #include "records/CompanyRecord.h"
 #include "submit/MailComposer.h"
 #include "submit/MailListing.h"
+#include "submit/MailSenderIni.h"
 #include "submit/MailTrail.h"
 #include "submit/RunView.h"
 
@@ -21,8 +22,8 @@ constexpr auto Email = RunView::Method::Email;
 } // namespace
 
 MailPoster::MailPoster(const Workspace& paths, RunView& view, Setup setup)
-    : m_logFile(paths.ProgramDir + QStringLiteral("smlogfile.txt")), m_view(view),
-      m_setup(std::move(setup)) {}
+    : m_programDir(paths.ProgramDir), m_logFile(paths.ProgramDir + QStringLiteral("smlogfile.txt")),
+      m_view(view), m_setup(std::move(setup)) {}
 
 bool MailPoster::PostByEmail(bool isNew, const MailListing& listing, bool copy) {
     m_report.clear();
@@ -54,6 +55,8 @@ bool MailPoster::post(bool isNew, const MailListing& listing, bool copy) {
     m_view.setStatus(Email, copy ? QStringLiteral("Preparing Mail Copy To: ") + to
                                  : QStringLiteral("Preparing Mail"));
     TMailMessage message;
+    // Made afresh for each mail, so a change to the file counts from the next mail on.
+    message.setCharSet(MailSenderIni::read(m_programDir).CharSet);
     message.Recipients().add(to);
     if (!compose(message, isNew, listing, copy))
         return false;

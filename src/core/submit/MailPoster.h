@@ -40,6 +40,7 @@ private:
     bool send(TMailMessage& message);
     bool refuse(const QString& problem, const QString& who);
 
+    QString m_programDir;
     QString m_logFile;
     RunView& m_view;
     Setup m_setup;

@@ -113,6 +113,10 @@ void SiteBuilderPage::hideContribute() {
     m_panel->contributeButton()->hide();
 }
 
+void SiteBuilderPage::contributed() {
+    hideContribute();
+}
+
 void SiteBuilderPage::refreshLists() {
     m_details->refreshLists();
 }

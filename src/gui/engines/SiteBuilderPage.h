@@ -27,6 +27,8 @@ public:
     // Shows the session's engine lists and the current engine again.
     void refreshLists();
     void refreshFields();
+    // The site was sent to the maker: "Contribute!" goes until the next new site.
+    void contributed();
 
 Q_SIGNALS:
     // A right click on a field that takes variables chose "Variable List".

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <exception>
+#include <memory>
 
 ShipkitApp::ShipkitApp(const QString& programDir, Prompter* prompter)
     : m_gwide(programDir), m_session(m_gwide, prompter ? *prompter : m_qtPrompter, m_clock) {}
@@ -13,7 +14,7 @@ ShipkitApp::~ShipkitApp() = default;
 
 bool ShipkitApp::start() {
     m_initOk = true;
-    auto* splash = new TSplashForm;
+    auto splash = std::make_unique<TSplashForm>();
     splash->show();
     splash->repaint();
     QApplication::processEvents();
@@ -28,10 +29,8 @@ bool ShipkitApp::start() {
     if (m_initOk)
         m_initOk = m_session.LoadWorkspace();
     splash->waitForMinimum();
-    if (!m_initOk) {
-        delete splash;
+    if (!m_initOk)
         return false;
-    }
-    m_main->setSplash(splash);
+    m_main->setSplash(std::move(splash));
     return true;
 }

@@ -5,6 +5,7 @@
 #include "engines/TEngBuild.h"
 #include "gui/engines/SiteBuilderPage.h"
 #include "gui/partner/TBHSFrm.h"
+#include "gui/partner/TContributeFrm.h"
 #include "gui/records/AppInfoPage.h"
 #include "gui/records/CompanyPage.h"
 #include "gui/reports/TReportsListFrm.h"
@@ -192,7 +193,7 @@ void TMainFrm::FormShow() {
     m_session.clearUnsaved();
     m_sitesPage->refreshCounts();
     m_sitesPage->ShowSiteEntry();
-    delete m_splash;
+    m_splash.reset();
 }
 
 void TMainFrm::FormActivate() {
@@ -352,6 +353,11 @@ void TMainFrm::wireScriptWindows() {
     m_vars->trackFocusIn(this);
     connect(m_siteBuilderPage, &SiteBuilderPage::variableListRequested, m_vars,
             &TVarsForm::showFor);
+    connect(m_siteBuilderPage, &SiteBuilderPage::contributeRequested, this,
+            guarded(m_prompter, [this] {
+                if (TContributeFrm::ContributeBtnClick(m_session, this))
+                    m_siteBuilderPage->contributed();
+            }));
     connect(m_siteBuilderPage, &SiteBuilderPage::testScriptRequested, this,
             guarded(m_prompter, [this](SiteEngine::Script script) {
                 TScriptCheckFrm::testScript(m_session, script, this);

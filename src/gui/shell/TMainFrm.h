@@ -9,7 +9,6 @@
 #include "shell/Session.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <memory>
 
 class CompanyPage;
@@ -49,8 +48,8 @@ public:
     SiteBuilderCommands& siteBuilderCommands() { return m_siteBuilderCommands; }
     CloseQuestions& closeQuestions() { return m_closeQuestions; }
 
-    // The splash is freed when the window is first shown.
-    void setSplash(QWidget* splash) { m_splash = splash; }
+    // The window owns the splash: freed when the window is first shown, or with the window.
+    void setSplash(std::unique_ptr<QWidget> splash) { m_splash = std::move(splash); }
     // A later start asked this copy to come forward.
     void ActivateMessage();
     // The posting state as a run sets it: the page's buttons, then the menus.
@@ -109,7 +108,7 @@ private:
     QMenu* m_fileMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QAction* m_viewReports = nullptr;
-    QPointer<QWidget> m_splash;
+    std::unique_ptr<QWidget> m_splash;
     int m_lastPage = 0;
     bool m_programSwitch = false;
     bool m_shown = false;

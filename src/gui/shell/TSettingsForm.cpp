@@ -38,7 +38,10 @@ QWidget* TSettingsForm::buildPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("SettingsSheet"));
     auto* grid = CompactLayouts::grid(page, 6);
-    grid->addWidget(textGroup(QStringLiteral("Your SMTP Server:"), m_smtp, "smtpedit"), 0, 0);
+    QGroupBox* smtp = textGroup(QStringLiteral("Your SMTP Server:"), m_smtp, "smtpedit");
+    addNumberRow(smtp, QStringLiteral("Time out Seconds:"), m_smtpTimeOut, "SMTPTimeOutSpin",
+                 Settings::MinSmtpTimeOut, Settings::MaxSmtpTimeOut);
+    grid->addWidget(smtp, 0, 0);
     grid->addWidget(textGroup(QStringLiteral("Your E-Mail Address:"), m_email, "emailedit"), 1, 0);
     grid->addWidget(textGroup(QStringLiteral("Your Name:"), m_name, "nameedit"), 2, 0);
     grid->addWidget(proxyGroup(), 0, 1);
@@ -140,6 +143,7 @@ void TSettingsForm::fillControls(const Settings& s) {
     m_retries->setValue(s.FtpRetries);
     m_timeOut->setValue(s.HttpTimeOut);
     m_ftpTimeOut->setValue(s.FtpTimeOut);
+    m_smtpTimeOut->setValue(s.SmtpTimeOut);
 }
 
 Settings TSettingsForm::fromControls() const {
@@ -152,6 +156,7 @@ Settings TSettingsForm::fromControls() const {
     s.FtpRetries = m_retries->value();
     s.HttpTimeOut = m_timeOut->value();
     s.FtpTimeOut = m_ftpTimeOut->value();
+    s.SmtpTimeOut = m_smtpTimeOut->value();
     return s;
 }
 

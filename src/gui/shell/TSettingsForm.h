@@ -8,7 +8,8 @@ class QSpinBox;
 class Session;
 struct Settings;
 
-// The "Settings" dialog: mail sender, proxy, FTP retries and time-out, and the HTTP time-out.
+// The "Settings" dialog: mail sender and time-out, proxy, FTP retries and time-out, and the
+// HTTP time-out.
 class TSettingsForm : public QDialog {
     Q_OBJECT
 public:
@@ -41,4 +42,5 @@ private:
     QSpinBox* m_retries = nullptr;
     QSpinBox* m_timeOut = nullptr;
     QSpinBox* m_ftpTimeOut = nullptr;
+    QSpinBox* m_smtpTimeOut = nullptr;
 };

@@ -268,3 +268,38 @@ TEST_F(MailPosterTest, ClientLogGoesToTheProgramFolderWithoutTheBody) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MailPosterTest, SenderSetupFileGivesTheCharacterSetAndIsNeverWritten) {
+    struct SetupCase {
+        QByteArray file; // empty: no file
+        QByteArray charset;
+    };
+    const SetupCase cases[] = {
+        {"", "us-ascii"},
+        {"[Setup]\r\nCharSet=0\r\n", "us-ascii"},
+        {"[Setup]\r\nServer=elsewhere.example\r\nEMail Address=x@y\r\nCharSet=1\r\n", "iso-8859-1"},
+        {"[Setup]\r\nCharSet=7\r\nEncoding=1\r\n", "us-ascii"},
+        {"[Other]\r\nCharSet=1\r\n", "us-ascii"},
+    };
+    const QString ini = paths.ProgramDir + "shipkit.ini";
+    for (const SetupCase& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        QFile::remove(ini);
+        if (!c.file.isEmpty())
+            ws.write("shipkit.ini", c.file);
+        EXPECT_TRUE(step());
+        const QByteArray got = smtp.received();
+        EXPECT_TRUE(got.contains("RCPT TO:<submit@site.example>")) << "the run's server and sender";
+        EXPECT_TRUE(got.contains("MAIL FROM:<me@company.example>"));
+        const QByteArray type = "Content-Type: text/plain; charset=\"" + c.charset + '"';
+        EXPECT_TRUE(got.contains(type)) << got.toStdString();
+        EXPECT_EQ(QFile::exists(ini), !c.file.isEmpty());
+        if (!c.file.isEmpty()) {
+            EXPECT_EQ(ws.read("shipkit.ini"), c.file);
+        }
+    }
+}
+
+} // namespace

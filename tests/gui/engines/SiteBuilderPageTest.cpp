@@ -552,6 +552,11 @@ TEST_F(SiteBuilderPageTest, ContributeButtonAndByteFormatMenuAskTheSame) {
     click(button("EB_AddNewSiteBtn"));
     click(button("ContributeBtn"));
     EXPECT_EQ(asked, 2);
+    page->contributed();
+    EXPECT_FALSE(button("ContributeBtn")->isVisible()) << "until the next new site";
+    prompter.names = {QString("Fresher")};
+    click(button("EB_AddNewSiteBtn"));
+    EXPECT_TRUE(button("ContributeBtn")->isVisible());
 }
 
 TEST_F(SiteBuilderPageTest, TestScriptButtonsNameTheirScripts) {

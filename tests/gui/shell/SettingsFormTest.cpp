@@ -70,6 +70,9 @@ TEST_F(SettingsFormTest, CaptionPageGroupsAndRanges) {
     EXPECT_EQ(spin("FTPTimeOutSpin")->minimum(), 5);
     EXPECT_EQ(spin("FTPTimeOutSpin")->maximum(), 600);
     EXPECT_EQ(spin("FTPTimeOutSpin")->parentWidget()->property("title"), "FTP Settings:");
+    EXPECT_EQ(spin("SMTPTimeOutSpin")->minimum(), 5);
+    EXPECT_EQ(spin("SMTPTimeOutSpin")->maximum(), 600);
+    EXPECT_EQ(spin("SMTPTimeOutSpin")->parentWidget()->property("title"), "Your SMTP Server:");
     EXPECT_EQ(find<QPushButton>("OkBtn")->text(), "Ok");
     EXPECT_TRUE(find<QPushButton>("OkBtn")->isDefault());
     EXPECT_EQ(find<QPushButton>("CancelBtn")->text(), "Cancel");
@@ -83,6 +86,7 @@ TEST_F(SettingsFormTest, MissingFileShowsTheDefaults) {
     EXPECT_EQ(spin("MaxRetrySpin")->value(), 3);
     EXPECT_EQ(spin("HTTPTimeOutSpin")->value(), 60);
     EXPECT_EQ(spin("FTPTimeOutSpin")->value(), 60);
+    EXPECT_EQ(spin("SMTPTimeOutSpin")->value(), 60);
     EXPECT_FALSE(ws.exists("settings.dat"));
 }
 
@@ -104,19 +108,22 @@ TEST_F(SettingsFormTest, OpeningReadsTheFileIntoTheHeldValues) {
 }
 
 TEST_F(SettingsFormTest, RetriesOutOfRangeShowAndSaveAsTheBound) {
-    ws.write("settings.dat", "[SETTINGS]\r\nFTPRetries=80\r\nHTTPTimeOut=5\r\nFTPTimeOut=2\r\n");
+    ws.write("settings.dat", "[SETTINGS]\r\nFTPRetries=80\r\nHTTPTimeOut=5\r\nFTPTimeOut=2\r\n"
+                             "SMTPTimeOut=700\r\n");
     open();
     EXPECT_EQ(spin("MaxRetrySpin")->value(), 50);
     EXPECT_EQ(spin("HTTPTimeOutSpin")->value(), 10);
     EXPECT_EQ(spin("FTPTimeOutSpin")->value(), 5);
+    EXPECT_EQ(spin("SMTPTimeOutSpin")->value(), 600);
     click("OkBtn");
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_EQ(ws.read("settings.dat"), "[SETTINGS]\r\nFTPRetries=50\r\nHTTPTimeOut=10\r\n"
-                                       "FTPTimeOut=5\r\nSMTP=\r\nEMAIL=\r\nNAME=\r\nPROXY=\r\n"
-                                       "PORT=80\r\n");
+                                       "FTPTimeOut=5\r\nSMTPTimeOut=600\r\nSMTP=\r\nEMAIL=\r\n"
+                                       "NAME=\r\nPROXY=\r\nPORT=80\r\n");
     EXPECT_EQ(session.settings.FtpRetries, 50);
     EXPECT_EQ(session.settings.FtpTimeOut, 5);
+    EXPECT_EQ(session.settings.SmtpTimeOut, 600);
 }
 
 TEST_F(SettingsFormTest, OkStoresEveryControlInOrderAndKeepsTheGridLinesKey) {
@@ -131,12 +138,13 @@ TEST_F(SettingsFormTest, OkStoresEveryControlInOrderAndKeepsTheGridLinesKey) {
     QTest::keyClick(spin("MaxRetrySpin"), Qt::Key_Up);
     QTest::keyClick(spin("HTTPTimeOutSpin"), Qt::Key_PageDown);
     QTest::keyClick(spin("FTPTimeOutSpin"), Qt::Key_Up);
+    QTest::keyClick(spin("SMTPTimeOutSpin"), Qt::Key_Down);
     click("OkBtn");
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_EQ(ws.read("settings.dat"),
               "[SETTINGS]\r\nUseGridLines=1\r\nSMTP=smtp.example\r\nEMAIL=me@example\r\n"
               "NAME=Ann Lee\r\nPROXY=proxy.example\r\nPORT=8080\r\nFTPRetries=5\r\n"
-              "HTTPTimeOut=50\r\nFTPTimeOut=61\r\n");
+              "HTTPTimeOut=50\r\nFTPTimeOut=61\r\nSMTPTimeOut=59\r\n");
     EXPECT_EQ(session.settings.SmtpServer, "smtp.example");
     EXPECT_EQ(session.settings.SenderEmail, "me@example");
     EXPECT_EQ(session.settings.SenderName, "Ann Lee");
@@ -145,12 +153,14 @@ TEST_F(SettingsFormTest, OkStoresEveryControlInOrderAndKeepsTheGridLinesKey) {
     EXPECT_EQ(session.settings.FtpRetries, 5);
     EXPECT_EQ(session.settings.HttpTimeOut, 50);
     EXPECT_EQ(session.settings.FtpTimeOut, 61);
+    EXPECT_EQ(session.settings.SmtpTimeOut, 59);
     EXPECT_TRUE(prompter.shown.isEmpty());
 }
 
 TEST_F(SettingsFormTest, CancelAfterEditingEverythingChangesNothing) {
     const QByteArray stored = "[SETTINGS]\r\nSMTP=a\r\nEMAIL=b\r\nNAME=c\r\nPROXY=\r\nPORT=80\r\n"
-                              "FTPRetries=80\r\nHTTPTimeOut=45\r\nFTPTimeOut=900\r\n";
+                              "FTPRetries=80\r\nHTTPTimeOut=45\r\nFTPTimeOut=900\r\n"
+                              "SMTPTimeOut=2\r\n";
     ws.write("settings.dat", stored);
     open();
     const Settings held = session.settings;
@@ -159,6 +169,7 @@ TEST_F(SettingsFormTest, CancelAfterEditingEverythingChangesNothing) {
     QTest::keyClick(spin("MaxRetrySpin"), Qt::Key_Down);
     QTest::keyClick(spin("HTTPTimeOutSpin"), Qt::Key_Down);
     QTest::keyClick(spin("FTPTimeOutSpin"), Qt::Key_Down);
+    QTest::keyClick(spin("SMTPTimeOutSpin"), Qt::Key_Up);
     click("CancelBtn");
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->result(), QDialog::Rejected);
@@ -168,6 +179,7 @@ TEST_F(SettingsFormTest, CancelAfterEditingEverythingChangesNothing) {
     EXPECT_EQ(session.settings.FtpRetries, 80) << "the stored value until Ok saves the bound";
     EXPECT_EQ(session.settings.HttpTimeOut, 45);
     EXPECT_EQ(session.settings.FtpTimeOut, 900);
+    EXPECT_EQ(session.settings.SmtpTimeOut, 2);
 }
 
 TEST_F(SettingsFormTest, EscapeClosesWithoutWriting) {
