@@ -2,6 +2,8 @@
 
 #include "records/TIniFile.h"
 
+#include <utility>
+
 const QString Settings::DefaultUpdateUrl =
     QStringLiteral("http://www.tallmark.example.com/shipkit/engines/sksites.zip");
 const QString Settings::DefaultPartnerUrl = QStringLiteral("http://www.bhs.example.com");
@@ -35,6 +37,10 @@ Settings Settings::read(const QString& programDir) {
     s.UseGridLines = ini.ReadKeyFlag(Section, "UseGridLines", false);
     s.UpdateUrl = address(ini, "UPDATEURL", DefaultUpdateUrl);
     s.PartnerUrl = address(ini, "PARTNERURL", DefaultPartnerUrl);
+    s.SmtpSecurity = ini.ReadKey(Section, "SMTPSECURITY", QString());
+    s.SmtpUser = ini.ReadKey(Section, "SMTPUSER", QString());
+    s.SmtpPassword = ini.ReadKey(Section, "SMTPPASSWORD", QString());
+    s.CaFile = ini.ReadKey(Section, "CAFILE", QString());
     return s;
 }
 
@@ -48,6 +54,19 @@ void Settings::write(const QString& programDir) const {
                              {"FTPRetries", QString::number(FtpRetries)},
                              {"HTTPTimeOut", QString::number(HttpTimeOut)},
                              {"FTPTimeOut", QString::number(FtpTimeOut)}});
+    writeTransport(programDir);
+}
+
+void Settings::writeTransport(const QString& programDir) const {
+    // Only keys in use are written, so a file that never used them keeps its bytes.
+    const TIniFile ini(path(programDir));
+    const std::pair<const char*, QString> keys[] = {{"SMTPSECURITY", SmtpSecurity},
+                                                    {"SMTPUSER", SmtpUser},
+                                                    {"SMTPPASSWORD", SmtpPassword},
+                                                    {"CAFILE", CaFile}};
+    for (const auto& [key, value] : keys)
+        if (value != ini.ReadKey(Section, key, QString()))
+            ini.WriteKey(Section, key, value);
 }
 
 void Settings::writeGridLines(const QString& programDir) const {
