@@ -2,13 +2,15 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QSpinBox;
 class Session;
 struct Settings;
 
-// The "Settings" dialog: mail sender, proxy, FTP retries and time-out, and the HTTP time-out.
+// The "Settings" dialog: mail sender, proxy, FTP retries and time-out, the HTTP time-out, and
+// the secure connections (SMTP security and login, the CA file).
 class TSettingsForm : public QDialog {
     Q_OBJECT
 public:
@@ -23,6 +25,8 @@ private:
     QWidget* buildPage();
     QGroupBox* textGroup(const QString& title, QLineEdit*& field, const char* name);
     QGroupBox* proxyGroup();
+    QGroupBox* secureGroup();
+    void browseCaFile();
     QGroupBox* numberGroup(const QString& title, const QString& caption, QSpinBox*& spin,
                            const char* name, int minimum, int maximum);
     void addNumberRow(QGroupBox* box, const QString& caption, QSpinBox*& spin, const char* name,
@@ -41,4 +45,8 @@ private:
     QSpinBox* m_retries = nullptr;
     QSpinBox* m_timeOut = nullptr;
     QSpinBox* m_ftpTimeOut = nullptr;
+    QComboBox* m_smtpSecurity = nullptr;
+    QLineEdit* m_smtpUser = nullptr;
+    QLineEdit* m_smtpPassword = nullptr;
+    QLineEdit* m_caFile = nullptr;
 };
