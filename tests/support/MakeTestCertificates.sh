@@ -16,7 +16,9 @@ printf 'subjectAltName=IP:127.0.0.1,DNS:localhost\n' >local.ext
 printf 'subjectAltName=DNS:wrong.example\n' >wrong.ext
 openssl x509 -req -in server.csr -CA ca.pem -CAkey ca.key -CAcreateserial -days 2 \
     -extfile local.ext -out good.pem >/dev/null 2>&1
-openssl x509 -req -in server.csr -CA ca.pem -CAkey ca.key -CAcreateserial -days 2 \
+# Its own request: a common name of 127.0.0.1 would still match.
+openssl req -new -key server.key -out wrong.csr -subj "/CN=wrong.example" >/dev/null 2>&1
+openssl x509 -req -in wrong.csr -CA ca.pem -CAkey ca.key -CAcreateserial -days 2 \
     -extfile wrong.ext -out wrongname.pem >/dev/null 2>&1
 # "openssl x509" cannot date a certificate in the past; "openssl ca" can.
 : >index.txt

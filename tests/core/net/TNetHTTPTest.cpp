@@ -400,7 +400,7 @@ TEST(TNetHTTP, NoHostRaises152) {
 
 TEST(TNetHTTP, OtherSchemeWithoutProxyRaises153) {
     TNetHTTP http;
-    http.setURL(QStringLiteral("https://127.0.0.1/"));
+    http.setURL(QStringLiteral("gopher://127.0.0.1/"));
     EXPECT_EQ(run(http, httpGet), QStringLiteral("153: Specified URLScheme is invalid."));
 }
 
