@@ -83,7 +83,7 @@ private:
                             "   proxy_pass_request_body off;\n"
                             "   proxy_set_header Content-Length \"\";\n  }\n }\n"
                             " server {\n  listen 127.0.0.1:%3;\n"
-                            "  location = /done { return 200 \"discarded\\n\"; }\n }\n}\n")
+                            "  location / { return 200 \"discarded\\n\"; }\n }\n}\n")
                             .arg(m_dir.path())
                             .arg(m_tlsPort)
                             .arg(m_sinkPort)
