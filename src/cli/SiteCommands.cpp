@@ -35,6 +35,7 @@ int SiteCommands::engineShow() {
     QStringList lines;
     for (size_t i = 0; i < SiteEngine::keys().size(); ++i)
         lines << SiteEngine::keys()[i].name + u'=' + engine.values[i];
+    lines << engine.transportLines();
     const auto categoryLines = [&](const QString& text, const char* key) {
         if (text.isEmpty())
             return;

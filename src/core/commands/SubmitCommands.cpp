@@ -186,6 +186,10 @@ void SubmitCommands::prepareSteps(const Settings& settings) {
     run.httpTimeOutSeconds = settings.HttpTimeOut;
     run.ftpTimeOutSeconds = settings.ftpTimeOutSeconds();
     run.smtpTimeOutSeconds = settings.smtpTimeOutSeconds();
+    run.smtpSecurity = settings.SmtpSecurity;
+    run.smtpUser = settings.SmtpUser;
+    run.smtpPassword = settings.SmtpPassword;
+    run.caFile = settings.CaFile;
     for (PostingStep* step : {m_steps.ftp, m_steps.http, m_steps.email})
         if (step)
             step->prepare(run);

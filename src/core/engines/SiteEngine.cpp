@@ -4,6 +4,8 @@
 #include "records/IniSnapshot.h"
 #include "records/TIniFile.h"
 
+#include <utility>
+
 namespace {
 
 using Kind = SiteEngine::Kind;
@@ -72,8 +74,20 @@ std::vector<QString> SiteEngine::defaultValues() {
 }
 
 QString SiteEngine::text(const QString& key) const {
+    if (const bool* on = transportFlag(key))
+        return *on ? kOne : kZero;
     const int i = indexOf(key);
     return i < 0 ? QString() : values[i];
+}
+
+const bool* SiteEngine::transportFlag(const QString& key) const {
+    if (key == QLatin1String("FTP_TLS"))
+        return &ftpTls;
+    return key == QLatin1String("FTP_PASSIVE") ? &ftpPassive : nullptr;
+}
+
+bool* SiteEngine::transportFlag(const QString& key) {
+    return const_cast<bool*>(std::as_const(*this).transportFlag(key));
 }
 
 bool SiteEngine::flag(const QString& key) const {
@@ -85,6 +99,10 @@ int SiteEngine::number(const QString& key) const {
 }
 
 void SiteEngine::set(const QString& key, const QString& value) {
+    if (bool* on = transportFlag(key)) {
+        *on = value == kOne;
+        return;
+    }
     const int i = indexOf(key);
     if (i >= 0)
         values[i] = value;
@@ -131,11 +149,27 @@ void SiteEngine::readSettings(const IniSnapshot& file) {
             added = AddedText::Both;
     }
     setAddedText(added);
+    ftpTls = file.ReadKeyFlag(Section, QStringLiteral("FTP_TLS"), false);
+    ftpPassive = file.ReadKeyFlag(Section, QStringLiteral("FTP_PASSIVE"), false);
+}
+
+QStringList SiteEngine::transportLines() const {
+    QStringList lines;
+    if (ftpTls)
+        lines << QStringLiteral("FTP_TLS=1");
+    if (ftpPassive)
+        lines << QStringLiteral("FTP_PASSIVE=1");
+    return lines;
 }
 
 void SiteEngine::writeSettings(const TIniFile& file) const {
     TIniFile::KeyValues pairs;
     for (size_t i = 0; i < keys().size(); ++i)
         pairs.emplace_back(keys()[i].name, values[i]);
+    // Written once set, and cleared in a file that has them, so other files keep their bytes.
+    for (const auto& [key, on] : {std::pair{QStringLiteral("FTP_TLS"), ftpTls},
+                                  std::pair{QStringLiteral("FTP_PASSIVE"), ftpPassive}})
+        if (on || !file.ReadKey(Section, key, QString()).isEmpty())
+            pairs.emplace_back(key, on ? kOne : kZero);
     file.WriteKeys(Section, pairs);
 }

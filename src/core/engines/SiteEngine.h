@@ -46,8 +46,18 @@ struct SiteEngine {
     void readSettings(const IniSnapshot& file);
     void writeSettings(const TIniFile& file) const;
 
+    // FTP_TLS and FTP_PASSIVE: kept apart from keys(), since a file holds them only when set,
+    // and "engine show" lists them after the others.
+    QStringList transportLines() const;
+
+    bool ftpTls = false;     // AUTH TLS, PBSZ 0, PROT P; data over TLS too
+    bool ftpPassive = false; // PASV data connections
+
     bool operator==(const SiteEngine&) const = default;
 
 private:
     static std::vector<QString> defaultValues();
+    // FTP_TLS and FTP_PASSIVE also go through text(), set() and the flags.
+    const bool* transportFlag(const QString& key) const;
+    bool* transportFlag(const QString& key);
 };

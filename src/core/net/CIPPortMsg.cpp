@@ -9,6 +9,8 @@ void CIPPortMsg::setLayerError(int number) {
     case AlreadyConnected:
         return setError(number, QStringLiteral("Already connected. If you want to reconnect, "
                                                "close the current connection first."));
+    case TlsFailed:
+        return setError(number, QStringLiteral("TLS: ") + tlsFailure());
     case NoPort:
         return setError(number, QStringLiteral("RemotePort can't be zero. Please specify a valid "
                                                "service port number."));
@@ -31,6 +33,22 @@ int CIPPortMsg::connectAndWait() {
         return Interrupted;
     }
     return isConnected() ? 0 : connectError();
+}
+
+int CIPPortMsg::secureAndWait(const QString& peerName) {
+    clearLines();
+    if (const int err = startTls(peerName))
+        return err;
+    if (waitFor([this] { return !isSecuring() || !isConnected(); }) != 0) {
+        closeConnection();
+        return Interrupted;
+    }
+    if (isEncrypted())
+        return 0;
+    closeConnection();
+    return tlsFailure().isEmpty()
+               ? tlsError(QStringLiteral("the connection closed during the handshake"))
+               : TlsFailed;
 }
 
 int CIPPortMsg::waitForLine(QByteArray& line, const std::function<bool()>& stop) {

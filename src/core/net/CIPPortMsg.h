@@ -26,6 +26,8 @@ protected:
     void beginAction();
     // Resolves, connects and waits for the connect. 0 or an error number.
     int connectAndWait();
+    // Upgrades the open connection to TLS and waits for the handshake. 0, TlsFailed or 301.
+    int secureAndWait(const QString& peerName);
     // Waits for the next received line. 0; 301 on interrupt or when the connection closed;
     // -1 when stop() became true first.
     int waitForLine(QByteArray& line, const std::function<bool()>& stop = {});

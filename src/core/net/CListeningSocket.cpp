@@ -1,9 +1,24 @@
 #include "net/CListeningSocket.h"
 
+#include <QSslSocket>
 #include <QTcpServer>
-#include <QTcpSocket>
 
 namespace {
+
+// Accepted connections come as QSslSocket, so a data connection can be encrypted once taken.
+class TlsReadyServer : public QTcpServer {
+public:
+    using QTcpServer::QTcpServer;
+
+protected:
+    void incomingConnection(qintptr descriptor) override {
+        auto* socket = new QSslSocket(this);
+        if (socket->setSocketDescriptor(descriptor))
+            addPendingConnection(socket);
+        else
+            delete socket;
+    }
+};
 
 QHostAddress plain(const QHostAddress& address) {
     bool isV4 = false;
@@ -15,7 +30,7 @@ QHostAddress plain(const QHostAddress& address) {
 
 quint16 CListeningSocket::listen(const QHostAddress& local) {
     closeListener();
-    m_server = new QTcpServer(this);
+    m_server = new TlsReadyServer(this);
     m_server->setMaxPendingConnections(1);
     if (!m_server->listen(local, 0)) {
         closeListener();

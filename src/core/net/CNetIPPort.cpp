@@ -2,7 +2,8 @@
 
 #include "net/SocketErrors.h"
 
-#include <QTcpSocket>
+#include <QSslConfiguration>
+#include <QSslSocket>
 #include <cerrno>
 #include <sys/socket.h>
 
@@ -48,15 +49,53 @@ int CNetIPPort::startConnect() {
     QHostAddress address;
     if (const int err = resolve(m_remoteHost, address))
         return err;
-    if (!m_socket) {
-        m_socket = new QTcpSocket(this);
+    if (!qobject_cast<QSslSocket*>(m_socket)) {
+        if (m_socket)
+            m_socket->deleteLater();
+        m_socket = new QSslSocket(this);
         wire(m_socket);
     }
     m_connectError = 0;
     m_closeError = 0;
+    m_tlsFailure.clear();
+    m_securing = false;
     m_state = State::Connecting;
     m_socket->connectToHost(address, m_remotePort);
     return 0;
+}
+
+bool CNetIPPort::isEncrypted() const {
+    const auto* ssl = qobject_cast<QSslSocket*>(m_socket);
+    return ssl && ssl->isEncrypted();
+}
+
+int CNetIPPort::startTls(const QString& peerName) {
+    auto* ssl = qobject_cast<QSslSocket*>(m_socket);
+    if (!ssl)
+        return tlsError(QStringLiteral("this connection cannot be encrypted"));
+    QSslConfiguration config;
+    const QString problem = m_tls.configure(config);
+    if (!problem.isEmpty())
+        return tlsError(problem);
+    m_tlsFailure.clear();
+    config.setSslOption(QSsl::SslOptionDisableSessionPersistence, false);
+    if (!m_tlsSession.isEmpty())
+        config.setSessionTicket(m_tlsSession);
+    ssl->setSslConfiguration(config);
+    ssl->setPeerVerifyName(peerName);
+    m_securing = true;
+    ssl->startClientEncryption();
+    return 0;
+}
+
+QByteArray CNetIPPort::tlsSession() const {
+    const auto* ssl = qobject_cast<QSslSocket*>(m_socket);
+    return ssl && ssl->isEncrypted() ? ssl->sslConfiguration().sessionTicket() : QByteArray();
+}
+
+int CNetIPPort::tlsError(const QString& reason) {
+    m_tlsFailure = reason;
+    return TlsFailed;
 }
 
 void CNetIPPort::adoptSocket(QTcpSocket* socket) {
@@ -67,6 +106,8 @@ void CNetIPPort::adoptSocket(QTcpSocket* socket) {
     wire(socket);
     m_connectError = 0;
     m_closeError = 0;
+    m_tlsFailure.clear();
+    m_securing = false;
     m_state = State::Connecting;
     onConnected();
     if (socket->bytesAvailable() > 0)
@@ -96,9 +137,52 @@ void CNetIPPort::wire(QTcpSocket* socket) {
         if (socket == m_socket)
             handleClosed();
     });
+    auto* ssl = qobject_cast<QSslSocket*>(socket);
+    if (!ssl)
+        return;
+    connect(ssl, &QSslSocket::encrypted, this, [this, socket] {
+        if (socket == m_socket)
+            onEncrypted();
+    });
+    connect(ssl, &QSslSocket::sslErrors, this, [this, socket](const QList<QSslError>& errors) {
+        if (socket == m_socket)
+            onSslErrors(errors);
+    });
+    // Encrypted bytes leaving make room in the queue as much as plain ones do.
+    connect(ssl, &QSslSocket::encryptedBytesWritten, this, [this, socket] {
+        if (socket == m_socket)
+            onBytesWritten(0);
+    });
 }
 
 void CNetIPPort::onConnected() {
+    if (m_state != State::Connecting)
+        return;
+    if (!m_implicitTls)
+        return opened();
+    if (const int err = startTls(m_tlsPeerName.isEmpty() ? m_remoteHost : m_tlsPeerName)) {
+        m_connectError = err;
+        m_state = State::Closed;
+        m_socket->abort();
+        waiter().wake();
+        Q_EMIT connected(err, statusText(err));
+    }
+}
+
+void CNetIPPort::onEncrypted() {
+    m_securing = false;
+    if (m_state == State::Connecting)
+        return opened();
+    waiter().wake();
+}
+
+void CNetIPPort::onSslErrors(const QList<QSslError>& errors) {
+    // The first is the cause; the others usually follow from it.
+    if (!errors.isEmpty() && m_tlsFailure.isEmpty())
+        m_tlsFailure = TlsPolicy::reason(errors.first());
+}
+
+void CNetIPPort::opened() {
     if (m_state != State::Connecting)
         return;
     m_state = State::Connected;
@@ -120,7 +204,15 @@ void CNetIPPort::onReadyRead() {
 }
 
 void CNetIPPort::onError(QAbstractSocket::SocketError error) {
-    const int number = SocketErrors::fromQt(error);
+    int number = SocketErrors::fromQt(error);
+    if (m_securing && error != QAbstractSocket::RemoteHostClosedError) {
+        m_securing = false;
+        number = tlsError(m_tlsFailure.isEmpty() ? TlsPolicy::reason(m_socket->errorString())
+                                                 : m_tlsFailure);
+    } else if (m_securing) {
+        m_securing = false;
+        number = tlsError(QStringLiteral("the server closed the connection during the handshake"));
+    }
     if (m_state == State::Connecting) {
         m_connectError = number;
         m_state = State::Closed;
@@ -147,6 +239,7 @@ void CNetIPPort::handleClosed() {
     if (m_state != State::Connected)
         return;
     m_state = State::Closed;
+    m_securing = false;
     // Whatever came in before the close still belongs to the answer.
     const QByteArray rest = m_socket->isOpen() ? m_socket->readAll() : QByteArray();
     if (!rest.isEmpty())
@@ -166,9 +259,8 @@ int CNetIPPort::sendBytes(const QByteArray& bytes) {
         const qsizetype size = qMin(SliceSize, bytes.size() - offset);
         m_socket->write(bytes.constData() + offset, size);
         offset += size;
-        const bool room = waiter().run([this] {
-            return m_state != State::Connected || m_socket->bytesToWrite() <= HighWater;
-        });
+        const bool room = waiter().run(
+            [this] { return m_state != State::Connected || queuedBytes() <= HighWater; });
         if (!room)
             return 301;
         if (m_state != State::Connected)
@@ -178,7 +270,10 @@ int CNetIPPort::sendBytes(const QByteArray& bytes) {
 }
 
 qint64 CNetIPPort::queuedBytes() const {
-    return m_socket && m_state == State::Connected ? m_socket->bytesToWrite() : 0;
+    if (!m_socket || m_state != State::Connected)
+        return 0;
+    const auto* ssl = qobject_cast<QSslSocket*>(m_socket);
+    return m_socket->bytesToWrite() + (ssl ? ssl->encryptedBytesToWrite() : 0);
 }
 
 void CNetIPPort::closeConnection() {

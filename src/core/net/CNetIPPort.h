@@ -1,10 +1,12 @@
 #pragma once
 
 #include "net/CWinsock.h"
+#include "net/TlsPolicy.h"
 
 #include <QAbstractSocket>
 #include <QHostAddress>
 
+class QSslError;
 class QTcpSocket;
 
 // One TCP connection: remote host and port, connect and close, sending with back-pressure,
@@ -28,6 +30,20 @@ public:
     bool isOpen() const { return m_state != State::Closed; }
     QHostAddress localAddress() const;
     QHostAddress peerAddress() const;
+    // The authorities TLS connections are checked against.
+    const TlsPolicy& tlsPolicy() const { return m_tls; }
+    void setTlsPolicy(const TlsPolicy& policy) { m_tls = policy; }
+    bool isEncrypted() const;
+    // Why the last TLS handshake failed ("certificate has expired"); "" when it did not.
+    const QString& tlsFailure() const { return m_tlsFailure; }
+    // For the connections started from now on: the TLS handshake follows the TCP connect, and
+    // the connection counts as open only once it is encrypted.
+    void setImplicitTls(bool on) { m_implicitTls = on; }
+    // The name the certificate must carry on an implicit TLS connection; "" for RemoteHost.
+    void setTlsPeerName(const QString& name) { m_tlsPeerName = name; }
+    // A session of an earlier connection to resume (FTP data connections reuse the control's).
+    void setTlsSession(const QByteArray& ticket) { m_tlsSession = ticket; }
+    QByteArray tlsSession() const;
 
 Q_SIGNALS:
     // OnConnected: 0 and "OK", or the socket error of a failed connect.
@@ -38,6 +54,13 @@ Q_SIGNALS:
 protected:
     // Starts connecting without waiting. 0, or a layer error, Interrupted or a look-up error.
     int startConnect();
+    bool implicitTls() const { return m_implicitTls; }
+    // Starts the TLS handshake on the open connection; peerName must match the certificate.
+    // 0, or TlsFailed with tlsFailure() set.
+    int startTls(const QString& peerName);
+    bool isSecuring() const { return m_securing; }
+    // Records the reason and gives TlsFailed.
+    int tlsError(const QString& reason);
     bool isConnecting() const { return m_state == State::Connecting; }
     int connectError() const { return m_connectError; }
     int closeError() const { return m_closeError; }
@@ -69,6 +92,9 @@ private:
 
     void wire(QTcpSocket* socket);
     void onConnected();
+    void opened();
+    void onEncrypted();
+    void onSslErrors(const QList<QSslError>& errors);
     void onReadyRead();
     void onError(QAbstractSocket::SocketError error);
     void onBytesWritten(qint64 count);
@@ -80,4 +106,10 @@ private:
     quint16 m_remotePort = 0;
     int m_connectError = 0;
     int m_closeError = 0;
+    TlsPolicy m_tls;
+    bool m_implicitTls = false;
+    bool m_securing = false;
+    QString m_tlsFailure;
+    QString m_tlsPeerName;
+    QByteArray m_tlsSession;
 };

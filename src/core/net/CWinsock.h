@@ -17,6 +17,7 @@ public:
         InvalidAddress = 102,
         AlreadyConnected = 104,
         NoPort = 116,
+        TlsFailed = 120, // the text is "TLS: " and the reason
     };
 
     // wait: the waits to share (a data connection shares its control connection's); null for own.

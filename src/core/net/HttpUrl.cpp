@@ -42,9 +42,13 @@ HttpUrl HttpUrl::parse(const QString& url) {
             ++pos;
         }
         // An impossible port becomes 0, which the connect refuses with its own error.
-        if (digits)
+        if (digits) {
             parts.m_port = port > 65535 ? 0 : static_cast<quint16>(port);
+            parts.m_portGiven = true;
+        }
     }
+    if (!parts.m_portGiven)
+        parts.m_port = parts.schemePort();
     const QString path = url.mid(pos);
     if (!path.isEmpty())
         parts.m_path = path;
@@ -52,6 +56,13 @@ HttpUrl HttpUrl::parse(const QString& url) {
 }
 
 QString HttpUrl::absolute() const {
-    const QString port = m_port == DefaultPort ? QString() : u':' + QString::number(m_port);
-    return m_scheme + QStringLiteral("://") + m_host + port + m_path;
+    return m_scheme + QStringLiteral("://") + authority() + m_path;
+}
+
+bool HttpUrl::secure() const {
+    return m_scheme.compare(QStringLiteral("https"), Qt::CaseInsensitive) == 0;
+}
+
+QString HttpUrl::authority() const {
+    return m_port == schemePort() ? m_host : m_host + u':' + QString::number(m_port);
 }

@@ -15,6 +15,7 @@ bool SmtpReply::add(const QByteArray& line) {
         return false;
     }
     m_text = QString::fromUtf8(line);
+    m_lineTexts.append(m_text.mid(4));
     if (m_lines == 1) {
         m_code = codeOf(line);
         if (line.size() >= 4 && line[3] == '-') {

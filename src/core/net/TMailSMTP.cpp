@@ -8,6 +8,26 @@
 #include "net/TMailMessageEncoder.h"
 
 #include <QHostInfo>
+#include <QRegularExpression>
+
+namespace {
+
+const QString Masked = QStringLiteral("********");
+
+// "AUTH PLAIN LOGIN" and the older "AUTH=PLAIN LOGIN" both list mechanisms.
+bool offers(const QStringList& extensions, const QString& keyword, const QString& mechanism) {
+    for (const QString& line : extensions) {
+        const QStringList words =
+            line.toUpper().split(QRegularExpression(QStringLiteral("[ =]")), Qt::SkipEmptyParts);
+        if (words.value(0) != keyword)
+            continue;
+        if (mechanism.isEmpty() || words.mid(1).contains(mechanism))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 TMailSMTP::TMailSMTP(QObject* parent) : QObject(parent), m_socket(this) {
     connect(&m_socket, &TMailSocket::canceled, this, &TMailSMTP::cancel);
@@ -20,6 +40,19 @@ TMailSMTP::~TMailSMTP() {
     // Nobody is left to tell when the file cannot be written; the mail itself is unaffected.
     if (!m_logFile.isEmpty())
         m_socket.transcript().save(m_logFile);
+}
+
+bool TMailSMTP::securityFromText(const QString& text, SmtpSecurity& security) {
+    const QString word = text.trimmed().toLower();
+    if (word.isEmpty() || word == QStringLiteral("none"))
+        security = SmtpSecurity::None;
+    else if (word == QStringLiteral("starttls"))
+        security = SmtpSecurity::StartTls;
+    else if (word == QStringLiteral("tls"))
+        security = SmtpSecurity::Tls;
+    else
+        return false;
+    return true;
 }
 
 void TMailSMTP::setTimeOut(int seconds) {
@@ -50,14 +83,69 @@ void TMailSMTP::Open() {
     Q_EMIT open();
     const QString host = m_server.section(u':', 0, 0);
     const quint16 port = serverPort();
-    const QString localHost = QHostInfo::localHostName();
-    m_socket.connectTo(host, port);
+    const QString localName = QHostInfo::localHostName();
+    const QString localHost = localName.isEmpty() ? host : localName;
+    m_socket.connectTo(host, port, m_security == SmtpSecurity::Tls);
     expectPositive(m_socket.readReply());
-    hello(localHost.isEmpty() ? host : localHost);
+    if (m_security != SmtpSecurity::StartTls && m_user.isEmpty())
+        return hello(localHost);
+    QStringList extensions = extendedHello(localHost);
+    if (m_security == SmtpSecurity::StartTls)
+        secure(host, localHost, extensions);
+    if (!m_user.isEmpty())
+        authenticate(extensions);
+}
+
+QStringList TMailSMTP::extendedHello(const QString& localHost) {
+    const SmtpReply reply = command("EHLO " + localHost.toUtf8());
+    expectPositive(reply);
+    return reply.lines().mid(1);
+}
+
+void TMailSMTP::secure(const QString& host, const QString& localHost, QStringList& extensions) {
+    // Never on in clear text: the mail and any password would go out unprotected.
+    if (!offers(extensions, QStringLiteral("STARTTLS"), QString()))
+        failSocket(QStringLiteral("TLS: the server does not offer STARTTLS; nothing was sent"));
+    expectPositive(command("STARTTLS"));
+    m_socket.startTls(host);
+    // What the server said before the upgrade may have been forged: ask again.
+    extensions = extendedHello(localHost);
+}
+
+void TMailSMTP::authenticate(const QStringList& extensions) {
+    if (offers(extensions, QStringLiteral("AUTH"), QStringLiteral("PLAIN")))
+        return authPlain();
+    if (offers(extensions, QStringLiteral("AUTH"), QStringLiteral("LOGIN")))
+        return authLogin();
+    failSocket(QStringLiteral("The server offers neither AUTH PLAIN nor AUTH LOGIN; check the "
+                              "server and the SMTP user in the settings"));
+}
+
+void TMailSMTP::authPlain() {
+    const QByteArray login = '\0' + m_user.toUtf8() + '\0' + m_password.toUtf8();
+    const QByteArray token = login.toBase64();
+    expectPositive(secretCommand("AUTH PLAIN " + token, QStringLiteral("AUTH PLAIN ") + Masked));
+}
+
+void TMailSMTP::authLogin() {
+    const SmtpReply ask = command("AUTH LOGIN");
+    if (!ask.isIntermediate())
+        throw EServerError(ask.text());
+    const SmtpReply user = secretCommand(m_user.toUtf8().toBase64(), Masked);
+    if (!user.isIntermediate())
+        throw EServerError(user.text());
+    expectPositive(secretCommand(m_password.toUtf8().toBase64(), Masked));
+}
+
+SmtpReply TMailSMTP::secretCommand(const QByteArray& line, const QString& shown) {
+    m_socket.sendSecretLine(line, shown);
+    return m_socket.readReply();
 }
 
 quint16 TMailSMTP::serverPort() {
     const qsizetype colon = m_server.indexOf(u':');
+    if (colon < 0 && m_security == SmtpSecurity::Tls)
+        return 465;
     if (colon < 0) {
         if (m_defaultPort == 0)
             failSocket(QStringLiteral("Service name is required"));

@@ -9,6 +9,10 @@
 
 class TMailMessage;
 
+// How the mail client protects the connection: not at all, by STARTTLS after the greeting, or
+// with TLS from the connect on.
+enum class SmtpSecurity { None, StartTls, Tls };
+
 // The SMTP client. Set Server and MailMessage, then call SendMail: it returns when the dialogue
 // is over, with the events (signals) fired inside the call while the user interface keeps
 // running. A failure raises ESocketError, ETimedOutError, ECanceledError, EServerError (the
@@ -25,7 +29,15 @@ public:
     // A name or dotted address, optionally followed by ":" and a port.
     const QString& Server() const { return m_server; }
     void setServer(const QString& server) { m_server = server; }
-    // The port when Server names none.
+    // "none", "starttls" or "tls" (any case; empty is none); false for anything else.
+    static bool securityFromText(const QString& text, SmtpSecurity& security);
+    SmtpSecurity Security() const { return m_security; }
+    void setSecurity(SmtpSecurity security) { m_security = security; }
+    // With a user name the client logs in (AUTH PLAIN or LOGIN) after the greeting.
+    void setUser(const QString& user) { m_user = user; }
+    void setPassword(const QString& password) { m_password = password; }
+    void setTlsPolicy(const TlsPolicy& policy) { m_socket.setTlsPolicy(policy); }
+    // The port when Server names none (465 instead with Tls).
     quint16 DefaultPort() const { return m_defaultPort; }
     void setDefaultPort(quint16 port) { m_defaultPort = port; }
     // Seconds each wait may last: look-up, connect, each line sent, each reply.
@@ -71,6 +83,14 @@ Q_SIGNALS:
 private:
     quint16 serverPort();
     void hello(const QString& localHost);
+    // EHLO; the extensions the server lists.
+    QStringList extendedHello(const QString& localHost);
+    void secure(const QString& host, const QString& localHost, QStringList& extensions);
+    void authenticate(const QStringList& extensions);
+    void authPlain();
+    void authLogin();
+    // The line goes out as it is; the transcript shows shown and the secret as ********.
+    SmtpReply secretCommand(const QByteArray& line, const QString& shown);
     void recipients(const TMailMessage& message);
     void sendText(const MailText& text);
     void quit();
@@ -83,6 +103,8 @@ private:
     TMailSocket m_socket;
     QString m_server;
     quint16 m_defaultPort = 25;
+    SmtpSecurity m_security = SmtpSecurity::None;
+    QString m_user, m_password;
     int m_timeOut = 60;
     TMailMessage* m_mailMessage = nullptr;
     QString m_logFile;

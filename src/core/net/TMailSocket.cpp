@@ -7,6 +7,7 @@
 #include "net/SocketErrors.h"
 
 #include <QHostInfo>
+#include <QSslConfiguration>
 
 namespace {
 
@@ -27,7 +28,13 @@ TMailSocket::TMailSocket(QObject* parent) : QObject(parent), m_socket(this), m_t
                 m_socketError = SocketErrors::fromQt(error);
                 m_wait.wake();
             });
+    connect(&m_socket, &QSslSocket::sslErrors, this, [this](const QList<QSslError>& errors) {
+        if (!errors.isEmpty() && m_tlsFailure.isEmpty())
+            m_tlsFailure = TlsPolicy::reason(errors.first());
+    });
     const auto wake = [this] { m_wait.wake(); };
+    connect(&m_socket, &QSslSocket::encrypted, this, wake);
+    connect(&m_socket, &QSslSocket::encryptedBytesWritten, this, wake);
     connect(&m_socket, &QTcpSocket::connected, this, wake);
     connect(&m_socket, &QTcpSocket::readyRead, this, wake);
     connect(&m_socket, &QTcpSocket::bytesWritten, this, wake);
@@ -39,18 +46,39 @@ void TMailSocket::setTimeOut(int seconds) {
     m_timeOutMs = qMax(1, seconds) * 1000;
 }
 
-void TMailSocket::connectTo(const QString& host, quint16 port) {
+void TMailSocket::connectTo(const QString& host, quint16 port, bool tls) {
     checkCanceled();
     close(); // a connection the server has ended
     const QHostAddress address = resolve(host);
     m_lines.reset();
     m_socketError = 0;
+    m_tlsFailure.clear();
     m_open = true;
     m_socket.connectToHost(address, port);
     wait([this] { return isConnected() || m_socketError != 0; });
     if (!isConnected())
         failSocket(m_socketError);
     m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    if (tls)
+        startTls(host);
+}
+
+void TMailSocket::startTls(const QString& peerName) {
+    QSslConfiguration config;
+    m_tlsFailure = m_tls.configure(config);
+    if (!m_tlsFailure.isEmpty())
+        failSocket(QStringLiteral("TLS: ") + m_tlsFailure);
+    m_lines.reset();
+    m_socketError = 0;
+    m_socket.setSslConfiguration(config);
+    m_socket.setPeerVerifyName(peerName);
+    m_socket.startClientEncryption();
+    wait([this] { return isEncrypted() || !isConnected() || m_socketError != 0; });
+    if (isEncrypted())
+        return;
+    if (m_tlsFailure.isEmpty())
+        m_tlsFailure = TlsPolicy::reason(m_socket.errorString());
+    failSocket(QStringLiteral("TLS: ") + m_tlsFailure);
 }
 
 QHostAddress TMailSocket::resolve(const QString& host) {
@@ -82,6 +110,13 @@ void TMailSocket::sendLine(const QByteArray& line) {
     write(line + "\r\n");
 }
 
+void TMailSocket::sendSecretLine(const QByteArray& line, const QString& shown) {
+    checkCanceled();
+    requireConnection();
+    m_transcript.add(shown);
+    write(line + "\r\n");
+}
+
 void TMailSocket::sendData(const QByteArray& data) {
     checkCanceled();
     requireConnection();
@@ -91,7 +126,8 @@ void TMailSocket::sendData(const QByteArray& data) {
 void TMailSocket::write(const QByteArray& bytes) {
     m_socket.write(bytes);
     wait([this] {
-        return !isConnected() || m_socketError != 0 || m_socket.bytesToWrite() <= HighWater;
+        return !isConnected() || m_socketError != 0 ||
+               m_socket.bytesToWrite() + m_socket.encryptedBytesToWrite() <= HighWater;
     });
     if (!isConnected() || m_socketError != 0)
         failSocket(m_socketError != 0 ? m_socketError : SocketErrors::ConnectionReset);

@@ -3,11 +3,12 @@
 #include "net/LineSplitter.h"
 #include "net/MailTranscript.h"
 #include "net/SmtpReply.h"
+#include "net/TlsPolicy.h"
 #include "net/WaitLoop.h"
 
 #include <QHostAddress>
 #include <QObject>
-#include <QTcpSocket>
+#include <QSslSocket>
 #include <QTimer>
 #include <functional>
 
@@ -30,10 +31,17 @@ public:
     // A new action starts: an old cancel must not end it.
     void clearCancel() { m_wait.clearInterrupt(); }
 
-    // A dotted address is taken as it is; a name is looked up.
-    void connectTo(const QString& host, quint16 port);
+    void setTlsPolicy(const TlsPolicy& policy) { m_tls = policy; }
+    // A dotted address is taken as it is; a name is looked up. With tls the connection is
+    // encrypted from the start and the certificate must match host.
+    void connectTo(const QString& host, quint16 port, bool tls = false);
+    // Upgrades the open connection (after STARTTLS); a failure raises ESocketError "TLS: ...".
+    void startTls(const QString& peerName);
+    bool isEncrypted() const { return m_socket.isEncrypted(); }
     // One command line; CR LF is added. Recorded in the transcript.
     void sendLine(const QByteArray& line);
+    // A line that carries a secret: the transcript shows shown instead.
+    void sendSecretLine(const QByteArray& line, const QString& shown);
     // Message text, not recorded.
     void sendData(const QByteArray& data);
     SmtpReply readReply();
@@ -61,7 +69,9 @@ private:
     [[noreturn]] void failCanceled();
     [[noreturn]] void failTimedOut();
 
-    QTcpSocket m_socket;
+    QSslSocket m_socket;
+    TlsPolicy m_tls;
+    QString m_tlsFailure;
     WaitLoop m_wait;
     QTimer m_timer;
     LineSplitter m_lines;

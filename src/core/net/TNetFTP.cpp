@@ -155,9 +155,16 @@ bool TNetFTP::logon() {
         }
         if (!readReply()) // the greeting
             return false;
+        if (m_secure && !secureControl()) {
+            closeConnection();
+            return false;
+        }
     }
     bool ok = (m_user.isEmpty() || command(QStringLiteral("USER"), m_user)) &&
               command(QStringLiteral("PASS"), m_password);
+    if (ok && m_secure)
+        ok = command(QStringLiteral("PBSZ"), QStringLiteral("0")) &&
+             command(QStringLiteral("PROT"), QStringLiteral("P"));
     if (ok && m_transferMode != tmDefault)
         ok = command(QStringLiteral("TYPE"),
                      m_transferMode == tmASCII ? QStringLiteral("A") : QStringLiteral("I"));
@@ -165,6 +172,25 @@ bool TNetFTP::logon() {
     if (!ok && isOpen())
         closeConnection();
     return ok;
+}
+
+bool TNetFTP::secureControl() {
+    if (!command(QStringLiteral("AUTH"), QStringLiteral("TLS")))
+        return false;
+    if (const int err = secureAndWait(RemoteHost())) {
+        setLayerError(err);
+        return false;
+    }
+    return true;
+}
+
+void TNetFTP::prepareDataTls() {
+    m_data->setImplicitTls(m_secure);
+    if (!m_secure)
+        return;
+    m_data->setTlsPolicy(tlsPolicy());
+    m_data->setTlsPeerName(RemoteHost());
+    m_data->setTlsSession(tlsSession());
 }
 
 void TNetFTP::logoff() {
@@ -242,6 +268,7 @@ bool TNetFTP::finishTransfer() {
 }
 
 bool TNetFTP::openDataConnection() {
+    prepareDataTls();
     return m_passive ? openPassive() : openActive();
 }
 

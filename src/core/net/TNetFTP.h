@@ -72,6 +72,9 @@ public:
     void setTransferMode(int mode);
     bool Passive() const { return m_passive; }
     void setPassive(bool passive) { m_passive = passive; }
+    // AUTH TLS after the greeting, then PBSZ 0 and PROT P: commands and data go encrypted.
+    bool Secure() const { return m_secure; }
+    void setSecure(bool secure) { m_secure = secure; }
     qint64 StartByte() const { return m_startByte; }
     void setStartByte(qint64 start) { m_startByte = qBound<qint64>(0, start, 0x7FFFFFFFLL); }
     const QString& Command() const { return m_command; }
@@ -95,6 +98,8 @@ private:
     void run(TNetFTPActions action);
     bool perform(TNetFTPActions action);
     bool logon();
+    bool secureControl();
+    void prepareDataTls();
     void logoff();
     bool abortTransfer();
     void nestedAbort();
@@ -116,6 +121,7 @@ private:
     QString m_user, m_password, m_remotePath, m_localFile, m_remoteFile, m_altFile, m_command;
     TFTPTransferModes m_transferMode = tmDefault;
     bool m_passive = false;
+    bool m_secure = false;
     qint64 m_startByte = 0;
     std::unique_ptr<CDataInterface> m_data;
     // A nested ftpAbort ends the transfer it interrupted: the serial tells the transfer's wait,

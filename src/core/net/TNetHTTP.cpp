@@ -5,6 +5,7 @@
 #include "net/HttpRequestHead.h"
 
 #include <QFile>
+#include <QScopeGuard>
 
 namespace {
 
@@ -126,7 +127,8 @@ void TNetHTTP::exchange(const QString& method, bool withBody) {
     if (m_url.host().isEmpty())
         return setError(NoServer, QStringLiteral("No server specified in URL."));
     const bool proxied = !m_proxyServer.isEmpty();
-    if (!proxied && m_url.scheme().toLower() != QStringLiteral("http"))
+    const bool secure = m_url.secure();
+    if (!proxied && !secure && m_url.scheme().toLower() != QStringLiteral("http"))
         return setError(BadScheme, QStringLiteral("Specified URLScheme is invalid."));
     QFile attached(m_attachedFile);
     qint64 bodyLength = m_postData.size();
@@ -135,15 +137,19 @@ void TNetHTTP::exchange(const QString& method, bool withBody) {
             return setError(FileError, FileErrorText);
         bodyLength += attached.size();
     }
-    const QString target = proxied ? m_url.absolute() : m_url.path();
+    const bool tunnelled = proxied && secure;
+    const QString target = proxied && !secure ? m_url.absolute() : m_url.path();
     QByteArray head = composeHead(method, target, withBody, bodyLength);
     if (head.isEmpty())
         return setError(HeaderLineBreak, QStringLiteral("A request header holds a line break."));
     resetAnswer(method == QStringLiteral("HEAD"));
     setRemoteHost(proxied ? m_proxyServer : m_url.host());
     setRemotePort(proxied ? m_proxyPort : m_url.port());
+    setImplicitTls(secure && !proxied);
     if (const int err = connectAndWait())
         return setLayerError(err);
+    if (tunnelled && !openTunnel())
+        return;
     const bool joined = withBody && m_postData.size() <= JoinLimit;
     if (joined)
         head += m_postData;
@@ -152,6 +158,55 @@ void TNetHTTP::exchange(const QString& method, bool withBody) {
     if (waitForClose() != 0)
         return setLayerError(Interrupted);
     checkAnswer();
+}
+
+bool TNetHTTP::openTunnel() {
+    m_tunnelling = true;
+    const auto readAnswer = qScopeGuard([this] { m_tunnelling = false; });
+    HttpRequestHead head(QStringLiteral("CONNECT"),
+                         m_url.host() + u':' + QString::number(m_url.port()));
+    head.addHeader(QStringLiteral("Host"), m_url.host() + u':' + QString::number(m_url.port()));
+    head.addHeader(QStringLiteral("User-Agent"), m_userAgent);
+    head.end();
+    if (head.hasLineBreak()) {
+        setError(HeaderLineBreak, QStringLiteral("A request header holds a line break."));
+        return false;
+    }
+    if (const int err = sendBytes(head.bytes())) {
+        setLayerError(err);
+        return false;
+    }
+    if (!readTunnelAnswer())
+        return false;
+    if (const int err = secureAndWait(m_url.host())) {
+        setLayerError(err);
+        return false;
+    }
+    return true;
+}
+
+bool TNetHTTP::readTunnelAnswer() {
+    QByteArray line;
+    if (waitForLine(line) != 0) {
+        setError(AnswerIncomplete, QStringLiteral("The proxy closed the connection before it "
+                                                  "answered the tunnel request."));
+        return false;
+    }
+    const QString status = QString::fromLatin1(line);
+    setLastReply(status);
+    const qsizetype space = status.indexOf(u' ');
+    if (space < 0 || status.mid(space + 1, 1) != QStringLiteral("2")) {
+        setError(StatusNotOk,
+                 QStringLiteral("proxy: ") + (space < 0 ? status : status.mid(space + 1)));
+        return false;
+    }
+    do {
+        if (waitForLine(line) != 0) {
+            setError(AnswerIncomplete, IncompleteText);
+            return false;
+        }
+    } while (!line.isEmpty());
+    return true;
 }
 
 bool TNetHTTP::sendRequest(const QByteArray& head, bool postDataApart, QFile& attached) {
@@ -175,6 +230,8 @@ bool TNetHTTP::sendRequest(const QByteArray& head, bool postDataApart, QFile& at
 QByteArray TNetHTTP::composeHead(const QString& method, const QString& target, bool withBody,
                                  qint64 bodyLength) const {
     HttpRequestHead head(method, target);
+    // Many sites share one address: the server picks the site by this header.
+    head.addHeader(QStringLiteral("Host"), m_url.authority());
     head.addHeader(QStringLiteral("Authorization"), m_authorization);
     head.addHeader(QStringLiteral("Accept"), m_accept);
     head.addHeader(QStringLiteral("From"), m_from);
@@ -226,6 +283,8 @@ void TNetHTTP::resetAnswer(bool headRequest) {
 }
 
 void TNetHTTP::dataArrived(const QByteArray& data) {
+    if (m_tunnelling)
+        return CIPPortMsg::dataArrived(data);
     if (m_part == AnswerPart::Body)
         return deliverBody(m_splitter.raw(data));
     m_splitter.append(data);

@@ -10,9 +10,9 @@ class QFile;
 
 enum TNetHTTPActions { httpIdle, httpGet, httpPost, httpHead, httpResetHeaders, httpPut };
 
-// The HTTP/1.0 client. Set the properties, then assign Action: the call returns when the server
-// has closed the connection, and the answer arrives through the signals while it runs.
-// A failed request raises ENetHTTP ("151: 404 Not Found" and the like).
+// The HTTP/1.0 client; "https" addresses go over TLS. Set the properties, then assign Action: the
+// call returns when the server has closed the connection, and the answer arrives through the
+// signals while it runs. A failed request raises ENetHTTP ("151: 404 Not Found" and the like).
 class TNetHTTP : public CIPPortMsgPlusFile {
     Q_OBJECT
 public:
@@ -87,6 +87,9 @@ private:
 
     void request(TNetHTTPActions action, const QString& method, bool withBody);
     void exchange(const QString& method, bool withBody);
+    // HTTPS through the proxy: CONNECT, then TLS inside the tunnel. False after setting the error.
+    bool openTunnel();
+    bool readTunnelAnswer();
     bool sendRequest(const QByteArray& head, bool postDataApart, QFile& attached);
     QByteArray composeHead(const QString& method, const QString& target, bool withBody,
                            qint64 bodyLength) const;
@@ -122,4 +125,5 @@ private:
     std::unique_ptr<QFile> m_local;
     bool m_localWriteFailed = false;
     int m_recvError = 0;
+    bool m_tunnelling = false; // the proxy's answer to CONNECT is being read
 };

@@ -4,6 +4,8 @@
 #include "records/TIniFile.h"
 #include "records/WorkspacePath.h"
 
+#include <utility>
+
 const QString Settings::DefaultUpdateUrl =
     QStringLiteral("http://www.tallmark.example.com/shipkit/engines/sksites.zip");
 const QString Settings::DefaultPartnerUrl = QStringLiteral("http://www.bhs.example.com");
@@ -41,6 +43,10 @@ Settings Settings::read(const QString& programDir) {
     s.PartnerUrl = address(ini, "PARTNERURL", DefaultPartnerUrl);
     s.ContributeMail = address(ini, "CONTRIBUTEMAIL", DefaultContributeMail);
     s.ContributeSmtp = address(ini, "CONTRIBUTESMTP", DefaultContributeSmtp);
+    s.SmtpSecurity = ini.ReadKey(Section, "SMTPSECURITY", QString());
+    s.SmtpUser = ini.ReadKey(Section, "SMTPUSER", QString());
+    s.SmtpPassword = ini.ReadKey(Section, "SMTPPASSWORD", QString());
+    s.CaFile = ini.ReadKey(Section, "CAFILE", QString());
     return s;
 }
 
@@ -55,6 +61,19 @@ void Settings::write(const QString& programDir) const {
                              {"HTTPTimeOut", QString::number(HttpTimeOut)},
                              {"FTPTimeOut", QString::number(FtpTimeOut)},
                              {"SMTPTimeOut", QString::number(SmtpTimeOut)}});
+    writeTransport(programDir);
+}
+
+void Settings::writeTransport(const QString& programDir) const {
+    // Only keys in use are written, so a file that never used them keeps its bytes.
+    const TIniFile ini(path(programDir));
+    const std::pair<const char*, QString> keys[] = {{"SMTPSECURITY", SmtpSecurity},
+                                                    {"SMTPUSER", SmtpUser},
+                                                    {"SMTPPASSWORD", SmtpPassword},
+                                                    {"CAFILE", CaFile}};
+    for (const auto& [key, value] : keys)
+        if (value != ini.ReadKey(Section, key, QString()))
+            ini.WriteKey(Section, key, value);
 }
 
 void Settings::writeGridLines(const QString& programDir) const {

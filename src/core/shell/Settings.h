@@ -33,12 +33,17 @@ struct Settings {
     QString PartnerUrl = DefaultPartnerUrl; // "PARTNERURL": the partner site, without a page
     QString ContributeMail = DefaultContributeMail; // "CONTRIBUTEMAIL": contributed sites go here
     QString ContributeSmtp = DefaultContributeSmtp; // "CONTRIBUTESMTP": through this "host:port"
+    QString SmtpSecurity;                           // "SMTPSECURITY": none, starttls or tls
+    QString SmtpUser;                               // "SMTPUSER": empty for no AUTH
+    QString SmtpPassword;                           // "SMTPPASSWORD"
+    QString CaFile; // "CAFILE": PEM authorities trusted beside the system's
 
     static QString path(const QString& programDir);
     static Settings read(const QString& programDir);
     // The dialog's "Ok": everything but the grid lines, in the stored order.
     void write(const QString& programDir) const;
     void writeGridLines(const QString& programDir) const;
+    void writeTransport(const QString& programDir) const;
 
     // The HTTP clients' proxy: the host and the port as proxyPortNumber() gives it.
     HttpProxy proxy() const { return {ProxyHost, static_cast<quint16>(proxyPortNumber())}; }

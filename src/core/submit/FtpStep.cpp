@@ -8,6 +8,7 @@ void FtpStep::prepare(const RunSettings& settings) {
     // The run counts the attempts, so the uploader makes one each time it is asked.
     m_uploader = std::make_unique<FtpUploader>(m_paths, m_view,
                                                FtpUploader::Limits{0, settings.ftpTimeOutSeconds});
+    m_uploader->setTlsPolicy(TlsPolicy(settings.caFile));
 }
 
 bool FtpStep::run(const PostingJob& job) {

@@ -87,6 +87,8 @@ bool FtpUploader::Logon(const Site& site) {
     // No type at logon: every attempt logs on with the same commands, whatever the last
     // upload of an earlier one asked for; each upload sets its own type.
     m_ftp.setTransferMode(tmDefault);
+    m_ftp.setSecure(site.engine.ftpTls);
+    m_ftp.setPassive(site.engine.ftpPassive);
     try {
         m_limit.bound([this] { m_ftp.setAction(ftpLogon); });
     } catch (const ENetFTP& e) {

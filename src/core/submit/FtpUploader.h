@@ -30,6 +30,9 @@ public:
         int timeOutSeconds = 60; // FTPTimeOut: the longest any one wait may take
     };
 
+    // The authorities an FTP_TLS server's certificate is checked against.
+    void setTlsPolicy(const TlsPolicy& policy) { m_ftp.setTlsPolicy(policy); }
+
     FtpUploader(const Workspace& paths, RunView& view, Limits limits);
 
     // One site's FTP step: clears the transcript, makes up to retries + 1 attempts until one

@@ -28,12 +28,6 @@ bool acceptedRedirect(const QString& message) {
 
 const QString kHardcoded = QStringLiteral("HARDCODED->FILEMINE");
 
-// The Host header today's servers need to find the site: ":port" only when not the default.
-QString hostHeader(const HttpUrl& url) {
-    const QString port = url.port() == 80 ? QString() : u':' + QString::number(url.port());
-    return QStringLiteral("Host: ") + url.host() + port;
-}
-
 } // namespace
 
 HttpPoster::HttpPoster(RunView& view, RunTrail& trail, TReportsFrm& reports, HttpAnswer& answer)
@@ -47,6 +41,7 @@ HttpPoster::HttpPoster(RunView& view, RunTrail& trail, TReportsFrm& reports, Htt
 void HttpPoster::prepare(const RunSettings& settings) {
     m_http.setProxyServer(settings.proxyHost);
     m_http.setProxyPort(settings.proxyPort);
+    m_http.setTlsPolicy(TlsPolicy(settings.caFile));
     m_timer.setInterval(settings.httpTimeOutSeconds * 1000);
 }
 
@@ -170,7 +165,6 @@ void HttpPoster::dispatch(const PostingJob& job, const QString& address, const Q
 void HttpPoster::request(const QString& url, const QByteArray& body, TNetHTTPActions action) {
     m_http.setURL(url);
     m_http.setPostData(body);
-    m_http.setOtherHeaders({hostHeader(m_http.urlParts())});
     m_http.setAction(action);
 }
 

@@ -97,6 +97,9 @@ bool MailPoster::send(TMailMessage& message) {
     MailTrail trail(smtp, m_view);
     smtp.setServer(m_setup.server);
     smtp.setTimeOut(m_setup.timeOutSeconds);
+    smtp.setUser(m_transport.user);
+    smtp.setPassword(m_transport.password);
+    smtp.setTlsPolicy(TlsPolicy(m_transport.caFile));
     smtp.setLogFile(m_logFile);
     smtp.setMailMessage(&message);
     m_sending = &smtp;
@@ -107,6 +110,13 @@ bool MailPoster::send(TMailMessage& message) {
         m_report << trail.reportLines();
     });
     try {
+        // A mistyped security must not quietly send in clear text.
+        SmtpSecurity security = SmtpSecurity::None;
+        if (!TMailSMTP::securityFromText(m_transport.security, security))
+            throw ShipkitError(QStringLiteral("SMTPSECURITY is \"%1\"; set it to none, starttls "
+                                              "or tls in the settings")
+                                   .arg(m_transport.security));
+        smtp.setSecurity(security);
         smtp.SendMail();
     } catch (const ShipkitError& e) {
         trail.raised(e.message());

@@ -22,6 +22,13 @@ public:
         QString senderName;
         int timeOutSeconds = 60;
     };
+    // How the mail travels: "SMTPSECURITY", "SMTPUSER", "SMTPPASSWORD" and "CAFILE".
+    struct Transport {
+        QString security;
+        QString user;
+        QString password;
+        QString caFile;
+    };
 
     MailPoster(const Workspace& paths, RunView& view, Setup setup);
 
@@ -31,6 +38,8 @@ public:
     // For the run's Skip: a send in progress is canceled; a mail not yet sent is not sent.
     // Safe to call from inside the send's wait.
     void Skip();
+    // Unset, the mail goes as before: no TLS, no login.
+    void setTransport(const Transport& transport) { m_transport = transport; }
     // The report page lines of the last call.
     const QStringList& reportLines() const { return m_report; }
 
@@ -44,6 +53,7 @@ private:
     QString m_logFile;
     RunView& m_view;
     Setup m_setup;
+    Transport m_transport;
     QStringList m_report;
     TMailSMTP* m_sending = nullptr;
     bool m_skipped = false;

@@ -11,6 +11,8 @@ void MailStep::prepare(const RunSettings& settings) {
         m_paths, m_view,
         MailPoster::Setup{settings.smtpServer, settings.senderEmail, settings.senderName,
                           settings.smtpTimeOutSeconds});
+    m_poster->setTransport(
+        {settings.smtpSecurity, settings.smtpUser, settings.smtpPassword, settings.caFile});
 }
 
 bool MailStep::run(const PostingJob& job) {

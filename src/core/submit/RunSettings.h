@@ -14,4 +14,8 @@ struct RunSettings {
     int httpTimeOutSeconds = 60;
     int ftpTimeOutSeconds = 60;
     int smtpTimeOutSeconds = 60;
+    QString smtpSecurity; // "none", "starttls" or "tls"; empty is none
+    QString smtpUser;     // empty: no AUTH
+    QString smtpPassword;
+    QString caFile; // PEM authorities trusted beside the system's; empty: the system's only
 };

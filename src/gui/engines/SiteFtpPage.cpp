@@ -31,11 +31,18 @@ QWidget* SiteFtpPage::buildTop() {
     QCheckBox* short83 =
         m_binder.check(QStringLiteral("EB_Use8x3FileName"), QStringLiteral("USE_8X3_FILENAME"),
                        QStringLiteral("Site Requires 8 + 3 Filename"), box);
+    QCheckBox* tls = m_binder.check(QStringLiteral("EB_FtpTlsChk"), QStringLiteral("FTP_TLS"),
+                                    QStringLiteral("Use TLS"), box);
+    QCheckBox* passive =
+        m_binder.check(QStringLiteral("EB_FtpPassiveChk"), QStringLiteral("FTP_PASSIVE"),
+                       QStringLiteral("Passive Mode"), box);
     connect(m_zip, &QCheckBox::clicked, this, &SiteFtpPage::zipClicked);
-    m_governed.insert(m_governed.end(), {m_zip, short83});
+    m_governed.insert(m_governed.end(), {m_zip, short83, tls, passive});
     row->addWidget(m_use);
     row->addWidget(m_zip);
     row->addWidget(short83);
+    row->addWidget(tls);
+    row->addWidget(passive);
     row->addStretch();
     return box;
 }

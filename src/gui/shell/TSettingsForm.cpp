@@ -8,6 +8,9 @@
 #include "shell/Settings.h"
 #include "shell/TGWide.h"
 
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,7 +58,50 @@ QWidget* TSettingsForm::buildPage() {
                                 QStringLiteral("Time out Seconds:"), m_timeOut, "HTTPTimeOutSpin",
                                 Settings::MinHttpTimeOut, Settings::MaxHttpTimeOut),
                     2, 1);
+    grid->addWidget(secureGroup(), 3, 0, 1, 2);
     return page;
+}
+
+QGroupBox* TSettingsForm::secureGroup() {
+    auto* box = new QGroupBox(QStringLiteral("Secure Connections:"));
+    auto* grid = new QGridLayout(box);
+    m_smtpSecurity = new QComboBox(box);
+    m_smtpSecurity->setObjectName(QStringLiteral("smtpsecuritycombo"));
+    m_smtpSecurity->addItems(
+        {QStringLiteral("none"), QStringLiteral("starttls"), QStringLiteral("tls")});
+    const auto line = [box](const char* name) {
+        auto* field = new QLineEdit(box);
+        field->setObjectName(QLatin1String(name));
+        field->setMaxLength(TIniFile::MaxValueLength);
+        return field;
+    };
+    m_smtpUser = line("smtpuseredit");
+    m_smtpPassword = line("smtppasswordedit");
+    m_smtpPassword->setEchoMode(QLineEdit::Password);
+    m_caFile = line("cafileedit");
+    auto* browse = new QPushButton(QStringLiteral("Browse..."), box);
+    browse->setObjectName(QStringLiteral("CaFileBrowseBtn"));
+    connect(browse, &QPushButton::clicked, this, &TSettingsForm::browseCaFile);
+    const std::pair<const char*, QWidget*> rows[] = {{"SMTP Security:", m_smtpSecurity},
+                                                     {"SMTP User:", m_smtpUser},
+                                                     {"SMTP Password:", m_smtpPassword},
+                                                     {"CA File (PEM):", m_caFile}};
+    for (int row = 0; row < 4; ++row) {
+        auto* caption = new QLabel(QLatin1String(rows[row].first), box);
+        caption->setBuddy(rows[row].second);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(rows[row].second, row, 1);
+    }
+    grid->addWidget(browse, 3, 2);
+    return box;
+}
+
+void TSettingsForm::browseCaFile() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("CA File"), m_caFile->text(),
+        QStringLiteral("PEM certificates (*.pem *.crt);;All files (*)"));
+    if (!path.isEmpty())
+        m_caFile->setText(path);
 }
 
 QGroupBox* TSettingsForm::textGroup(const QString& title, QLineEdit*& field, const char* name) {
@@ -144,6 +190,14 @@ void TSettingsForm::fillControls(const Settings& s) {
     m_timeOut->setValue(s.HttpTimeOut);
     m_ftpTimeOut->setValue(s.FtpTimeOut);
     m_smtpTimeOut->setValue(s.SmtpTimeOut);
+    // A stored word the list does not know is shown as it is, not quietly replaced.
+    const QString security = s.SmtpSecurity.isEmpty() ? QStringLiteral("none") : s.SmtpSecurity;
+    if (m_smtpSecurity->findText(security) < 0)
+        m_smtpSecurity->addItem(security);
+    m_smtpSecurity->setCurrentText(security);
+    m_smtpUser->setText(s.SmtpUser);
+    m_smtpPassword->setText(s.SmtpPassword);
+    m_caFile->setText(s.CaFile);
 }
 
 Settings TSettingsForm::fromControls() const {
@@ -157,6 +211,13 @@ Settings TSettingsForm::fromControls() const {
     s.HttpTimeOut = m_timeOut->value();
     s.FtpTimeOut = m_ftpTimeOut->value();
     s.SmtpTimeOut = m_smtpTimeOut->value();
+    // "none" is what an absent key means: a file that never had the key keeps its bytes.
+    const QString security = m_smtpSecurity->currentText();
+    s.SmtpSecurity =
+        security == QStringLiteral("none") && s.SmtpSecurity.isEmpty() ? QString() : security;
+    s.SmtpUser = m_smtpUser->text();
+    s.SmtpPassword = m_smtpPassword->text();
+    s.CaFile = m_caFile->text().trimmed();
     return s;
 }
 

@@ -2,14 +2,15 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QSpinBox;
 class Session;
 struct Settings;
 
-// The "Settings" dialog: mail sender and time-out, proxy, FTP retries and time-out, and the
-// HTTP time-out.
+// The "Settings" dialog: mail sender and time-out, proxy, FTP retries and time-out, the HTTP
+// time-out, and the secure connections (SMTP security and login, the CA file).
 class TSettingsForm : public QDialog {
     Q_OBJECT
 public:
@@ -24,6 +25,8 @@ private:
     QWidget* buildPage();
     QGroupBox* textGroup(const QString& title, QLineEdit*& field, const char* name);
     QGroupBox* proxyGroup();
+    QGroupBox* secureGroup();
+    void browseCaFile();
     QGroupBox* numberGroup(const QString& title, const QString& caption, QSpinBox*& spin,
                            const char* name, int minimum, int maximum);
     void addNumberRow(QGroupBox* box, const QString& caption, QSpinBox*& spin, const char* name,
@@ -43,4 +46,8 @@ private:
     QSpinBox* m_timeOut = nullptr;
     QSpinBox* m_ftpTimeOut = nullptr;
     QSpinBox* m_smtpTimeOut = nullptr;
+    QComboBox* m_smtpSecurity = nullptr;
+    QLineEdit* m_smtpUser = nullptr;
+    QLineEdit* m_smtpPassword = nullptr;
+    QLineEdit* m_caFile = nullptr;
 };

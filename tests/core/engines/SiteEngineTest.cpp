@@ -252,3 +252,28 @@ TEST_F(SiteEngineTest, MatchUpOpeningValuesAndTranslation) {
 }
 
 } // namespace
+
+TEST_F(SiteEngineTest, FtpTlsAndPassiveAreWrittenOnlyOnceSetAndClearedInPlace) {
+    load();
+    loadSite("T", "[SETTINGS]\r\nUSE_CAT1=1\r\n");
+    EXPECT_FALSE(eng().current().ftpTls);
+    eng().SaveSiteEngine();
+    const QByteArray plain = ws.read("sites/T.ini");
+    EXPECT_FALSE(plain.contains("FTP_TLS")) << "an engine that asks for nothing new";
+    EXPECT_FALSE(plain.contains("FTP_PASSIVE"));
+    eng().current().setFlag("FTP_TLS", true);
+    eng().current().setFlag("FTP_PASSIVE", true);
+    EXPECT_EQ(eng().current().transportLines(), (QStringList{"FTP_TLS=1", "FTP_PASSIVE=1"}));
+    eng().SaveSiteEngine();
+    EXPECT_EQ(ws.read("sites/T.ini"),
+              plain.chopped(0).replace("EMAIL_SUBJECT_UPDATE=\r\n",
+                                       "EMAIL_SUBJECT_UPDATE=\r\nFTP_TLS=1\r\nFTP_PASSIVE=1\r\n"));
+    eng().LoadSiteEngine("T");
+    EXPECT_TRUE(eng().current().flag("FTP_TLS"));
+    EXPECT_TRUE(eng().current().ftpPassive);
+    eng().current().setFlag("FTP_TLS", false);
+    eng().SaveSiteEngine();
+    eng().LoadSiteEngine("T");
+    EXPECT_FALSE(eng().current().ftpTls);
+    EXPECT_TRUE(ws.read("sites/T.ini").contains("\r\nFTP_TLS=0\r\nFTP_PASSIVE=1\r\n"));
+}

@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QHostInfo>
+#include <QRegularExpression>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -437,4 +438,103 @@ TEST(TMailSMTP, TranscriptHidesTheBodyAndNothingStaysInTheTempFolder) {
     EXPECT_EQ(QDir(temp.dir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     EXPECT_EQ(QDir(dir.dir()).entryList(QDir::Files), (QStringList{"data.bin", "smlogfile.txt"}));
     qputenv("TMPDIR", oldTemp);
+}
+
+namespace {
+
+// A server that lists its extensions in EHLO and scripts the AUTH exchange.
+FakeSmtpServer::Responder extended(const QByteArray& extensions,
+                                   QList<std::pair<QByteArray, Answer>> script = {}) {
+    return [=](const QByteArray& line) -> std::optional<Answer> {
+        if (line.startsWith("EHLO"))
+            return Answer{"250-fake.example\r\n" + extensions};
+        for (const auto& [prefix, answer] : script)
+            if (line.startsWith(prefix))
+                return answer;
+        return std::nullopt;
+    };
+}
+
+struct SecureCase {
+    const char* name;
+    SmtpSecurity security;
+    QString user;
+    FakeSmtpServer::Responder responder;
+    QString outcome; // an error starting so, or "" for the mail delivered
+    QByteArray commands;
+    QString transcriptAuth; // the transcript's lines from AUTH on, up to MAIL or QUIT
+};
+
+const QByteArray Delivery = "MAIL FROM:<a@x>\r\nRCPT TO:<b@y>\r\nDATA\r\n<text>.\r\nQUIT\r\n";
+const QByteArray PlainToken = QByteArray("\0shipper\0pa55", 13).toBase64();
+
+const SecureCase SecureCases[] = {
+    {"AUTH PLAIN first when both are offered", SmtpSecurity::None, "shipper",
+     extended("250 AUTH LOGIN PLAIN\r\n", {{"AUTH", {"235 OK\r\n"}}}), "",
+     "EHLO <host>\r\nAUTH PLAIN " + PlainToken + "\r\n" + Delivery, "AUTH PLAIN ********|235 OK"},
+    {"AUTH LOGIN in the older AUTH= form", SmtpSecurity::None, "shipper",
+     extended("250 AUTH=LOGIN\r\n", {{"AUTH LOGIN", {"334 VXNlcm5hbWU6\r\n"}},
+                                     {"c2hpcHBlcg==", {"334 UGFzc3dvcmQ6\r\n"}},
+                                     {"cGE1NQ==", {"235 OK\r\n"}}}),
+     "", "EHLO <host>\r\nAUTH LOGIN\r\nc2hpcHBlcg==\r\ncGE1NQ==\r\n" + Delivery,
+     "AUTH LOGIN|334 VXNlcm5hbWU6|********|334 UGFzc3dvcmQ6|********|235 OK"},
+    {"no mechanism the client knows", SmtpSecurity::None, "shipper",
+     extended("250 AUTH CRAM-MD5\r\n"),
+     "ESocketError: The server offers neither AUTH PLAIN nor AUTH LOGIN", "EHLO <host>\r\nQUIT\r\n",
+     ""},
+    {"credentials refused", SmtpSecurity::None, "shipper",
+     extended("250 AUTH PLAIN\r\n", {{"AUTH", {"535 5.7.8 Authentication failed\r\n"}}}),
+     "EServerError: 535 5.7.8 Authentication failed",
+     "EHLO <host>\r\nAUTH PLAIN " + PlainToken + "\r\nQUIT\r\n",
+     "AUTH PLAIN ********|535 5.7.8 Authentication failed"},
+    {"EHLO refused: no HELO when a login was asked for", SmtpSecurity::None, "shipper",
+     [](const QByteArray&) { return std::nullopt; }, "EServerError: 500 Unknown command",
+     "EHLO <host>\r\nQUIT\r\n", ""},
+    {"STARTTLS not offered: nothing more in clear", SmtpSecurity::StartTls, "shipper",
+     extended("250 AUTH PLAIN\r\n"),
+     "ESocketError: TLS: the server does not offer STARTTLS; nothing was sent",
+     "EHLO <host>\r\nQUIT\r\n", ""},
+    {"STARTTLS offered, then the handshake starts", SmtpSecurity::StartTls, "shipper",
+     extended("250-STARTTLS\r\n250 AUTH PLAIN\r\n", {{"STARTTLS", {"220 Go ahead\r\n", true}}}),
+     "ESocketError: TLS: ", "EHLO <host>\r\nSTARTTLS\r\n", ""},
+};
+
+} // namespace
+
+TEST(TMailSMTP, ExtendedHelloStartTlsAndAuthDialogues) {
+    for (const SecureCase& c : SecureCases) {
+        SCOPED_TRACE(c.name);
+        FakeSmtpServer server;
+        server.setResponder(c.responder);
+        TempWorkspace dir;
+        TMailMessage message;
+        plainMessage(message);
+        {
+            TMailSMTP smtp;
+            smtp.setServer(server.server());
+            smtp.setTimeOut(5);
+            smtp.setSecurity(c.security);
+            smtp.setUser(c.user);
+            smtp.setPassword(QStringLiteral("pa55"));
+            smtp.setLogFile(dir.path(QStringLiteral("t.log")));
+            smtp.setMailMessage(&message);
+            const QString outcome = send(smtp);
+            EXPECT_TRUE(c.outcome.isEmpty() ? outcome.isEmpty() : outcome.startsWith(c.outcome))
+                << outcome.toStdString();
+        }
+        QByteArray commands = commandsOf(server.received());
+        commands.replace(QByteArray("EHLO " + QHostInfo::localHostName().toUtf8()), "EHLO <host>");
+        EXPECT_EQ(commands, c.commands);
+        const QStringList lines =
+            QString::fromUtf8(dir.read(QStringLiteral("t.log"))).split(QStringLiteral("\r\n"));
+        const qsizetype from = lines.indexOf(QRegularExpression(QStringLiteral("^AUTH.*")));
+        QStringList auth;
+        for (qsizetype i = from; from >= 0 && i < lines.size(); ++i) {
+            if (lines[i].startsWith(QStringLiteral("MAIL")) || lines[i] == QStringLiteral("QUIT"))
+                break;
+            auth << lines[i];
+        }
+        EXPECT_EQ(auth.join(u'|'), c.transcriptAuth);
+        EXPECT_FALSE(dir.read(QStringLiteral("t.log")).contains("cGE1NQ=="));
+    }
 }

@@ -112,7 +112,7 @@ TEST_F(HttpPosterTest, RequestBytesOfEachKindOfPost) {
     const QByteArray updateBody = "id=2.1&note=a%20b\r\nc";
     const auto postHead = [](const char* line, const char* host,
                              const QByteArray& body) -> QByteArray {
-        return QByteArray(line) + "\r\n" + Agent + "Host: " + host + "\r\n" + FormHeaders +
+        return QByteArray(line) + "\r\nHost: " + host + "\r\n" + Agent + FormHeaders +
                "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body;
     };
     const RequestCase cases[] = {
@@ -123,12 +123,12 @@ TEST_F(HttpPosterTest, RequestBytesOfEachKindOfPost) {
          postHead("POST /cgi/update.pl HTTP/1.0", "127.0.0.1:%PORT%", updateBody),
          QString::fromUtf8(updateBody)},
         {"GET, new listing", 2, true, "http://127.0.0.1:%PORT%/add.cgi?", false,
-         "GET /add.cgi?" + newBody + " HTTP/1.0\r\n" + Agent + "Host: 127.0.0.1:%PORT%\r\n\r\n",
+         "GET /add.cgi?" + newBody + " HTTP/1.0\r\nHost: 127.0.0.1:%PORT%\r\n" + Agent + "\r\n",
          QString::fromUtf8(newBody)},
         {"GET, update: CR as %20, LF dropped", 2, false, "http://127.0.0.1:%PORT%/change.cgi?",
          false,
-         "GET /change.cgi?id=2.1&note=a%20b%20c HTTP/1.0\r\n" + Agent +
-             "Host: 127.0.0.1:%PORT%\r\n\r\n",
+         "GET /change.cgi?id=2.1&note=a%20b%20c HTTP/1.0\r\nHost: 127.0.0.1:%PORT%\r\n" + Agent +
+             "\r\n",
          QStringLiteral("id=2.1&note=a%20b%20c")},
         {"POST through a proxy", 1, true, "http://listings.example:8080/cgi/new.pl", true,
          postHead("POST http://listings.example:8080/cgi/new.pl HTTP/1.0", "listings.example:8080",

@@ -209,9 +209,10 @@ TEST_F(SiteBuilderPageTest, EnablingRulesFollowEachUseCheckBox) {
           "EB_PostType_GET", "EB_MatchUpFields", "EB_HTTPNew_ScriptCheck"}},
         {"EB_UseFTPUploadChk",
          "FTP Upload",
-         {"EB_UseZipFileChk", "EB_Use8x3FileName", "EB_FTPServerEdit", "EB_LoginNameEdit",
-          "EB_RemotePathEdit", "EB_LoginPasswordEdit", "EB_AddFileToUploadChk",
-          "EB_IncludeInZipChk", "EB_AddedTextBoth", "EB_FileName", "EB_FileScriptMemo"},
+         {"EB_UseZipFileChk", "EB_Use8x3FileName", "EB_FtpTlsChk", "EB_FtpPassiveChk",
+          "EB_FTPServerEdit", "EB_LoginNameEdit", "EB_RemotePathEdit", "EB_LoginPasswordEdit",
+          "EB_AddFileToUploadChk", "EB_IncludeInZipChk", "EB_AddedTextBoth", "EB_FileName",
+          "EB_FileScriptMemo"},
          {"Eb_FTPScriptDefaultBtn", "EB_FTPScriptCheck"}},
         {"EB_UseEmail",
          "E-mail",
@@ -389,6 +390,27 @@ TEST_F(SiteBuilderPageTest, SaveSiteWritesWhatTheWidgetsHold) {
     EXPECT_EQ(saved.ReadKey("SETTINGS", "EMAIL_TONAME", ""), "up@beta.example");
     EXPECT_EQ(ws.read("cat/beta Cat2.cat"), "A\">Apps\r\nTools\r\n");
     EXPECT_EQ(ws.read("sites/beta EMAIL_NEW.scp"), "Hello\r\nThere\r\n");
+}
+
+TEST_F(SiteBuilderPageTest, FtpTlsAndPassiveCheckBoxesAreSavedOnlyOnceTicked) {
+    open("Alpha", "FTP Upload");
+    EXPECT_EQ(check("EB_FtpTlsChk")->text(), "Use TLS");
+    EXPECT_EQ(check("EB_FtpPassiveChk")->text(), "Passive Mode");
+    EXPECT_FALSE(check("EB_FtpTlsChk")->isChecked());
+    click(button("EB_UpdateSiteBtn"));
+    EXPECT_FALSE(ws.read("sites/Alpha.ini").contains("FTP_TLS"));
+    click(check("EB_FtpTlsChk"));
+    click(check("EB_FtpPassiveChk"));
+    EXPECT_TRUE(session.EngineUnsaved);
+    click(button("EB_UpdateSiteBtn"));
+    TIniFile saved(ws.path("sites/Alpha.ini"));
+    EXPECT_EQ(saved.ReadKey("SETTINGS", "FTP_TLS", ""), "1");
+    EXPECT_EQ(saved.ReadKey("SETTINGS", "FTP_PASSIVE", ""), "1");
+    open("beta", "FTP Upload");
+    EXPECT_FALSE(check("EB_FtpTlsChk")->isChecked());
+    open("Alpha", "FTP Upload");
+    EXPECT_TRUE(check("EB_FtpTlsChk")->isChecked());
+    EXPECT_TRUE(check("EB_FtpPassiveChk")->isChecked());
 }
 
 TEST_F(SiteBuilderPageTest, SaveAndDeleteWithNoSiteShownDoNothing) {

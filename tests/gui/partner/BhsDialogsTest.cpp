@@ -82,6 +82,10 @@ protected:
         return rows;
     }
 
+    QByteArray hostLine() const {
+        return "Host: 127.0.0.1:" + QByteArray::number(m_server.port()) + "\r\n";
+    }
+
     FakeTcpServer m_server;
 };
 
@@ -132,7 +136,8 @@ TEST_F(BhsDialogsTest, BrowseListsTheAccountsAndUseSelectedStoresTheId) {
         EXPECT_EQ(session.CompanyUnsaved, !c.id.isEmpty());
         EXPECT_EQ(dialog.isVisible(), c.id.isEmpty());
     }
-    EXPECT_EQ(m_server.received(0), "GET /bhs/additem1.asp HTTP/1.0\r\n" + kAgent + "\r\n");
+    EXPECT_EQ(m_server.received(0),
+              "GET /bhs/additem1.asp HTTP/1.0\r\n" + hostLine() + kAgent + "\r\n");
     session.setBhsId(QStringLiteral("77"));
     CompanyCommands(session).SaveCompanyBtnClick();
     EXPECT_TRUE(ws.read("companies/Smith & Sons = Tools.dat").contains("BHSID=77\r\n"));
@@ -224,7 +229,7 @@ TEST_F(BhsDialogsTest, NewAccountIsPrefilledPostedByteForByteAndStored) {
                             "City=Springfield&State=OR/USA&Zipcode=97477-1234&"
                             "phone=%2B1 555 0100&email=sales@smith.example&FTPSite=none&"
                             "WebSite=http://smith.example/&add= Submit";
-    EXPECT_EQ(m_server.received(0), "POST /bhs/additem2.asp HTTP/1.0\r\n" + kAgent +
+    EXPECT_EQ(m_server.received(0), "POST /bhs/additem2.asp HTTP/1.0\r\n" + hostLine() + kAgent +
                                         "Content-Type: application/x-www-form-urlencoded\r\n"
                                         "Content-Length: " +
                                         QByteArray::number(body.size()) + "\r\n\r\n" + body);

@@ -6,6 +6,7 @@
 #include "support/SessionFixture.h"
 #include "support/TempWorkspace.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -226,3 +227,25 @@ TEST_F(SettingsFormTest, WriteFailureIsShownAndTheDialogStaysOpen) {
 }
 
 } // namespace
+
+TEST_F(SettingsFormTest, SecureConnectionsAreStoredOnlyOnceUsedAndThePasswordIsHidden) {
+    ws.write("settings.dat", "[SETTINGS]\r\nSMTPSECURITY=starttsl\r\n");
+    open();
+    auto* security = find<QComboBox>("smtpsecuritycombo");
+    EXPECT_EQ(security->currentText(), "starttsl") << "a stored word shows as it is";
+    EXPECT_EQ(edit("smtppasswordedit")->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(find<QPushButton>("CaFileBrowseBtn")->text(), "Browse...");
+    security->setCurrentText("tls");
+    retype("smtpuseredit", "shipper");
+    retype("smtppasswordedit", "pa55");
+    retype("cafileedit", "/etc/shipkit/ca.pem");
+    click("OkBtn");
+    EXPECT_EQ(ws.read("settings.dat"),
+              "[SETTINGS]\r\nSMTPSECURITY=tls\r\nSMTP=\r\nEMAIL=\r\nNAME=\r\nPROXY=\r\nPORT=80\r\n"
+              "FTPRetries=3\r\nHTTPTimeOut=60\r\nFTPTimeOut=60\r\nSMTPUSER=shipper\r\n"
+              "SMTPPASSWORD=pa55\r\nCAFILE=/etc/shipkit/ca.pem\r\n");
+    EXPECT_EQ(session.settings.SmtpSecurity, "tls");
+    EXPECT_EQ(session.settings.SmtpUser, "shipper");
+    EXPECT_EQ(session.settings.SmtpPassword, "pa55");
+    EXPECT_EQ(session.settings.CaFile, "/etc/shipkit/ca.pem");
+}

@@ -45,6 +45,13 @@ TEST_F(CliSitesTest, EngineShowPrintsNormalisedKeysThenCategories) {
     EXPECT_TRUE(a.out.contains("\nUSE_HTTP_POST=1\n"));
     EXPECT_TRUE(a.out.contains("\nUSE_EMAIL=0\n"));
     EXPECT_TRUE(a.out.contains("\nMUF_Beta=\nMUF_NoInstallFeature=No Install Feature\n"));
+    EXPECT_FALSE(a.out.contains("FTP_TLS") || a.out.contains("FTP_PASSIVE")) << "only when set";
+    ws.write("sites/Alpha.ini", "[SETTINGS]\r\nFTP_PASSIVE=1\r\nFTP_TLS=1\r\n");
+    const QList<QByteArray> set = run({"engine", "show", "Alpha"}).out.split('\n');
+    ASSERT_EQ(set.size(), 53);
+    EXPECT_EQ(set[49], "EMAIL_SUBJECT_UPDATE=");
+    EXPECT_EQ(set[50], "FTP_TLS=1");
+    EXPECT_EQ(set[51], "FTP_PASSIVE=1");
     EXPECT_EQ(run({"engine", "show", "Nope"}).exitCode, 1);
     EXPECT_EQ(run({"engine", "list"}).exitCode, 2);
 }

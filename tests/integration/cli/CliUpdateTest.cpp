@@ -230,9 +230,10 @@ TEST_F(CliUpdateTest, InstallsExactlyWhatCheckedCleanOrNothing) {
     }
     EXPECT_TRUE(QDir(m_root.path("outside")).isEmpty());
     EXPECT_FALSE(m_root.exists("evil.ini"));
-    EXPECT_TRUE(m_root.read("scripted/requests.log")
-                    .contains("GET http://www.tallmark.example.com/shipkit/engines/sksites.zip "
-                              "HTTP/1.0\r\nUser-Agent: Veltrow\r\n\r\n"));
+    EXPECT_TRUE(
+        m_root.read("scripted/requests.log")
+            .contains("GET http://www.tallmark.example.com/shipkit/engines/sksites.zip "
+                      "HTTP/1.0\r\nHost: www.tallmark.example.com\r\nUser-Agent: Veltrow\r\n\r\n"));
 }
 
 } // namespace
