@@ -78,6 +78,12 @@ bool FtpUploader::Logon(const Site& site) {
         FtpServerAddress::parse(site.engine.text(QStringLiteral("FTP_SERVER")));
     if (!server.problem.isEmpty())
         return refuse(site, server.problem);
+    // An encrypted data connection can end short without an error today; never report a
+    // partial upload as done.
+    if (site.engine.ftpTls)
+        return refuse(site, QStringLiteral("FTP over TLS cannot upload yet (its data connections "
+                                           "are not secured reliably): clear \"Use TLS\" on the "
+                                           "site's FTP page."));
     m_ftp.setRemoteHost(server.host);
     m_ftp.setRemotePort(server.port);
     m_ftp.setUser(
@@ -87,7 +93,6 @@ bool FtpUploader::Logon(const Site& site) {
     // No type at logon: every attempt logs on with the same commands, whatever the last
     // upload of an earlier one asked for; each upload sets its own type.
     m_ftp.setTransferMode(tmDefault);
-    m_ftp.setSecure(site.engine.ftpTls);
     m_ftp.setPassive(site.engine.ftpPassive);
     try {
         m_limit.bound([this] { m_ftp.setAction(ftpLogon); });
