@@ -7,7 +7,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build-fuzz}"
 SECONDS_EACH="${FUZZ_SECONDS:-30}"
 
-cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+# CXX picks the compiler of a new build folder only, so an existing one is never rebuilt for it.
+CXX=clang++ cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DSHIPKIT_FUZZ=ON -DSHIPKIT_BENCH=OFF ${CMAKE_EXTRA:-} >/dev/null
 cmake --build "$BUILD_DIR" --target shipkit_fuzzers -j"$(nproc)"
 
