@@ -33,7 +33,7 @@ QByteArray quotedPrintableDecoded(const QByteArray& text) {
 QByteArray headerValue(const QByteArray& part, const QByteArray& field) {
     const QByteArray head = part.left(part.indexOf("\r\n\r\n"));
     for (const QByteArray& line : head.split('\n'))
-        if (line.toLower().startsWith(field + ": "))
+        if (line.toLower().startsWith(QByteArray(field + ": ")))
             return line.mid(field.size() + 2).trimmed().toLower();
     return QByteArray();
 }
@@ -59,7 +59,9 @@ QString bodyText(const QByteArray& part) {
 }
 
 void checkHeader(const QByteArray& header) {
-    for (const QByteArray& line : header.split('\n')) {
+    QList<QByteArray> lines = header.split('\n');
+    FuzzSupport::check(lines.takeLast().isEmpty(), "the header does not end with a line end");
+    for (const QByteArray& line : lines) {
         FuzzSupport::check(line.endsWith('\r') && line.indexOf('\r') == line.size() - 1,
                            "a header line has a stray line break");
         FuzzSupport::check(line.size() > 1, "an empty line inside the header");
@@ -88,6 +90,10 @@ QList<QByteArray> parts(const QByteArray& header, const QByteArray& rest) {
             current += line + '\n';
     }
     return out;
+}
+
+QByteArray lineEnds(QByteArray text) {
+    return text.replace("\r\n", "\n").replace('\r', '\n');
 }
 
 QStringList bodyLines(const QByteArray& bytes) {
@@ -147,8 +153,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzSupport::check(found.size() == first + files.size(), "the boundary cut other parts");
     if (first)
         FuzzSupport::check(bodyText(found[0]) == body, "the body part reads back differently");
-    for (qsizetype i = 0; i < files.size(); ++i)
-        FuzzSupport::check(decoded(found[first + i]) == files[i],
-                           "an attached file reads back differently");
+    FuzzSupport::check(decoded(found[first]) == files[0], "a binary file reads back differently");
+    // A text file travels in lines: its line ends arrive as CR LF.
+    FuzzSupport::check(lineEnds(decoded(found[first + 1])) == lineEnds(files[1]),
+                       "a text file reads back differently");
     return 0;
 }
