@@ -3,6 +3,7 @@
 #include "net/CDataInterface.h"
 #include "net/ENetFTP.h"
 #include "net/FtpHostPort.h"
+#include "net/FtpReplyLines.h"
 
 #include <QFile>
 
@@ -327,16 +328,12 @@ bool TNetFTP::sendCommand(const QString& command, const QString& argument) {
 
 bool TNetFTP::readReply(bool isAbort, const StopCheck& stop) {
     QString line;
+    FtpReplyLines lines;
     for (;;) {
         if (!readLine(line, stop))
             return false;
-        if (line.size() >= 4 && line.at(3) == u'-') {
-            const QString last = line.left(3) + u' ';
-            do {
-                if (!readLine(line, stop))
-                    return false;
-            } while (!line.startsWith(last));
-        }
+        if (!lines.take(line))
+            continue;
         setLastReply(line);
         const QChar first = line.isEmpty() ? QChar() : line.at(0);
         if (isAbort && line.startsWith(QStringLiteral("426"))) {
