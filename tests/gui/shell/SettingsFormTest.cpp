@@ -242,7 +242,8 @@ TEST_F(SettingsFormTest, SecureConnectionsAreStoredOnlyOnceUsedAndThePasswordIsH
     click("OkBtn");
     EXPECT_EQ(ws.read("settings.dat"),
               "[SETTINGS]\r\nSMTPSECURITY=tls\r\nSMTP=\r\nEMAIL=\r\nNAME=\r\nPROXY=\r\nPORT=80\r\n"
-              "FTPRetries=3\r\nHTTPTimeOut=60\r\nFTPTimeOut=60\r\nSMTPUSER=shipper\r\n"
+              "FTPRetries=3\r\nHTTPTimeOut=60\r\nFTPTimeOut=60\r\nSMTPTimeOut=60\r\n"
+              "SMTPUSER=shipper\r\n"
               "SMTPPASSWORD=pa55\r\nCAFILE=/etc/shipkit/ca.pem\r\n");
     EXPECT_EQ(session.settings.SmtpSecurity, "tls");
     EXPECT_EQ(session.settings.SmtpUser, "shipper");
