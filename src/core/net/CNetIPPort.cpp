@@ -240,8 +240,10 @@ void CNetIPPort::handleClosed() {
         return;
     m_state = State::Closed;
     m_securing = false;
-    // Whatever came in before the close still belongs to the answer.
-    const QByteArray rest = m_socket->isOpen() ? m_socket->readAll() : QByteArray();
+    // Whatever came in before the close still belongs to the answer. Asking first keeps a
+    // socket closed by our own close() from warning about a read of a closed device.
+    const bool pending = m_socket->isOpen() && m_socket->bytesAvailable() > 0;
+    const QByteArray rest = pending ? m_socket->readAll() : QByteArray();
     if (!rest.isEmpty())
         dataArrived(rest);
     waiter().wake();
