@@ -27,8 +27,9 @@ protected:
 };
 
 TEST_F(CliMassChangeTest, ScriptHoldingANulIsLeftAndNamed) {
-    const QByteArray withNul("b=FROM\0and FROM after the NUL byte, which a rewrite would lose\r\n",
-                             66);
+    static constexpr char kText[] =
+        "b=FROM\0and FROM after the NUL byte, which a rewrite would lose\r\n";
+    const QByteArray withNul(kText, sizeof kText - 1);
     ws.write("sites/Beta HTTP_NEW.scp", withNul);
     const CliRun r = massChange();
     EXPECT_EQ(r.exitCode, 0) << r.err.constData();
