@@ -1,21 +1,14 @@
 // Servers that misbehave on purpose (tests/support/HostileServer.py, one process per kind): each
 // post, upload or mail must end as a clear failure by its time-out, and a run goes on to the
 // next site. How long the window's event loop was held up is recorded, not asserted.
-#include "base/Clock.h"
-#include "commands/ApplicationCommands.h"
-#include "commands/CompanyCommands.h"
-#include "commands/SiteBuilderCommands.h"
 #include "commands/SubmitCommands.h"
 #include "net/ENetFTP.h"
 #include "net/TNetFTP.h"
-#include "shell/Session.h"
-#include "shell/TGWide.h"
 #include "support/FtpStepFixture.h"
 #include "support/MailStepFixture.h"
 #include "support/NetGuard.h"
 #include "support/NetServerProcess.h"
-#include "support/RecordingRunView.h"
-#include "support/ScriptedPrompter.h"
+#include "support/SubmitDriverRig.h"
 #include "support/SubmitWorkspace.h"
 #include "support/TempWorkspace.h"
 
@@ -89,19 +82,10 @@ TEST(HostileServer, EveryHostileFormSiteFailsClearlyAndTheRunGoesOn) {
                 << "Posting Error - 301: Interrupted(Silent)";
     w.finish();
 
-    ScriptedPrompter prompter;
-    FixedClock clock{QDateTime(QDate(2026, 12, 8), QTime(9, 30))};
-    TGWide gwide{ws.dir()};
-    Session session{gwide, prompter, clock};
-    ASSERT_TRUE(session.LoadWorkspace());
-    session.settings = Settings::read(ws.dir());
-    session.selectApp(0);
-    session.CompanyUnsaved = session.AppUnsaved = session.EngineUnsaved = false;
-    CompanyCommands companies{session};
-    ApplicationCommands apps{session, companies};
-    SiteBuilderCommands engines{session};
-    RecordingRunView view;
-    SubmitCommands driver{session, view, companies, apps, engines};
+    SubmitDriverRig rig(ws.dir());
+    ASSERT_TRUE(rig.loaded);
+    SubmitCommands& driver = rig.driver;
+    RecordingRunView& view = rig.view;
 
     StallProbe probe;
     QElapsedTimer took;

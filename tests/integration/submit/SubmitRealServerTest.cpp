@@ -1,17 +1,10 @@
 // A whole submission run through the Submit driver against a real web server nobody here wrote
 // (Python's http.server, with the small form handler in tests/support): what arrived, what the
 // site list holds afterwards, and the report folder the run left.
-#include "base/Clock.h"
-#include "commands/ApplicationCommands.h"
-#include "commands/CompanyCommands.h"
-#include "commands/SiteBuilderCommands.h"
 #include "commands/SubmitCommands.h"
-#include "shell/Session.h"
-#include "shell/TGWide.h"
 #include "support/NetServerProcess.h"
-#include "support/RecordingRunView.h"
 #include "support/ReportPage.h"
-#include "support/ScriptedPrompter.h"
+#include "support/SubmitDriverRig.h"
 #include "support/SubmitWorkspace.h"
 #include "support/TempWorkspace.h"
 
@@ -68,19 +61,10 @@ TEST_F(SubmitRealServerTest, ARunOfSeveralSitesReachesTheServerAndIsRecorded) {
                  {"Echo", "New", "N/A", "N/A", "Unknown", "N"}});
     w.finish();
 
-    ScriptedPrompter prompter;
-    FixedClock clock{QDateTime(QDate(2026, 12, 8), QTime(9, 30))};
-    TGWide gwide{ws.dir()};
-    Session session{gwide, prompter, clock};
-    ASSERT_TRUE(session.LoadWorkspace());
-    session.settings = Settings::read(ws.dir());
-    session.selectApp(0);
-    session.CompanyUnsaved = session.AppUnsaved = session.EngineUnsaved = false;
-    CompanyCommands companies{session};
-    ApplicationCommands apps{session, companies};
-    SiteBuilderCommands engines{session};
-    RecordingRunView view;
-    SubmitCommands driver{session, view, companies, apps, engines};
+    SubmitDriverRig rig(ws.dir());
+    ASSERT_TRUE(rig.loaded);
+    SubmitCommands& driver = rig.driver;
+    RecordingRunView& view = rig.view;
 
     const SubmitCommands::Outcome outcome = driver.submitBtnClick();
 
