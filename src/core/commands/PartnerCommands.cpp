@@ -63,5 +63,6 @@ BhsAccountForm PartnerCommands::newAccountForm() const {
 }
 
 BhsClient* PartnerCommands::makeClient(QObject* parent) const {
-    return new BhsClient(m_session.settings.PartnerUrl, m_session.settings.proxy(), parent);
+    const Settings& s = m_session.settings;
+    return new BhsClient(s.PartnerUrl, s.proxy(), TlsPolicy(s.CaFile), parent);
 }

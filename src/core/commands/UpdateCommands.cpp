@@ -6,7 +6,8 @@
 UpdateRequest UpdateCommands::request() const {
     const Settings& s = m_session.settings;
     return {s.UpdateUrl, s.proxy(),
-            qBound(Settings::MinHttpTimeOut, s.HttpTimeOut, Settings::MaxHttpTimeOut)};
+            qBound(Settings::MinHttpTimeOut, s.HttpTimeOut, Settings::MaxHttpTimeOut),
+            TlsPolicy(s.CaFile)};
 }
 
 void UpdateCommands::RestartAfterUpdate() {

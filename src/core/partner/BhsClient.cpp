@@ -6,11 +6,13 @@
 
 #include <QTimer>
 
-BhsClient::BhsClient(const QString& baseUrl, const HttpProxy& proxy, QObject* parent)
+BhsClient::BhsClient(const QString& baseUrl, const HttpProxy& proxy, const TlsPolicy& tls,
+                     QObject* parent)
     : QObject(parent), m_base(baseUrl.trimmed()), m_timer(new QTimer(this)) {
     while (m_base.endsWith(u'/'))
         m_base.chop(1);
     proxy.applyTo(m_http);
+    m_http.setTlsPolicy(tls);
     m_timer->setObjectName(QStringLiteral("BHSTimer"));
     m_timer->setInterval(TimeOutMs);
     m_timer->setSingleShot(true);

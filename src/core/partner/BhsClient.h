@@ -19,7 +19,8 @@ public:
     static constexpr const char* NewAccountPage = "/additem2.asp";
 
     // baseUrl: the site's address without a page ("PARTNERURL").
-    BhsClient(const QString& baseUrl, const HttpProxy& proxy, QObject* parent = nullptr);
+    BhsClient(const QString& baseUrl, const HttpProxy& proxy, const TlsPolicy& tls = TlsPolicy(),
+              QObject* parent = nullptr);
 
     // The answer's text. Both raise ShipkitError with the reason.
     QString get(const char* page);

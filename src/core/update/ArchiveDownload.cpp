@@ -51,6 +51,7 @@ void ArchiveDownload::fetch(const UpdateRequest& request, const QString& localFi
     m_http.setURL(request.url);
     m_http.setLocalFile(localFile);
     request.proxy.applyTo(m_http);
+    m_http.setTlsPolicy(request.tls);
     m_silence.setInterval(request.timeOutSeconds * 1000);
     Q_EMIT status(QStringLiteral("Connecting to Tallmark Server"));
     m_silence.start();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "net/HttpProxy.h"
+#include "net/TlsPolicy.h"
 
 #include <QString>
 
@@ -9,4 +10,6 @@ struct UpdateRequest {
     QString url;
     HttpProxy proxy;
     int timeOutSeconds = 60;
+    // The authorities an https address is checked against.
+    TlsPolicy tls;
 };

@@ -48,7 +48,7 @@ protected:
         NetGuard guard([&] { update.cancel(); });
         try {
             update.download(
-                {QStringLiteral("http://127.0.0.1:%1/sksites.zip").arg(server.port()), {}, 60});
+                {QStringLiteral("http://127.0.0.1:%1/sksites.zip").arg(server.port()), {}, 60, {}});
         } catch (const ShipkitError& e) {
             EXPECT_FALSE(update.UpdateDone());
             return e.message();

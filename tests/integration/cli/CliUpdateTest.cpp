@@ -4,6 +4,7 @@
 #include "support/CliRun.h"
 #include "support/NetServerProcess.h"
 #include "support/TempWorkspace.h"
+#include "support/TestCertificates.h"
 #include "support/ZipForge.h"
 
 #include <QDir>
@@ -46,13 +47,17 @@ protected:
         makeArchives();
         m_served = start("NetHttpServer.py", "served");
         m_scripted = start("ScriptedHttpServer.py", "scripted");
+        ASSERT_TRUE(m_certs.made()) << m_certs.log().toStdString();
+        m_secure = start("TlsHttpServer.py", "served", {m_certs.good(), m_certs.keyFile()});
     }
 
-    std::unique_ptr<NetServerProcess> start(const char* script, const char* folder) {
+    std::unique_ptr<NetServerProcess> start(const char* script, const char* folder,
+                                            const QStringList& more = {}) {
         auto server = std::make_unique<NetServerProcess>(
             QStringLiteral("/usr/bin/python3"),
             QStringList{QStringLiteral(SHIPKIT_SOURCE_DIR "/tests/support/") + script,
-                        QStringLiteral("%PORT%"), m_root.path(folder)});
+                        QStringLiteral("%PORT%"), m_root.path(folder)} +
+                more);
         EXPECT_TRUE(server->start(QByteArray())) << server->log().toStdString();
         return server;
     }
@@ -103,6 +108,8 @@ protected:
         return text.replace("%SERVED%", QStringLiteral("http://127.0.0.1:%1").arg(m_served->port()))
             .replace("%SCRIPTEDPORT%", QString::number(m_scripted->port()))
             .replace("%SCRIPTED%", QStringLiteral("http://127.0.0.1:%1").arg(m_scripted->port()))
+            .replace("%SECURE%", QStringLiteral("https://127.0.0.1:%1").arg(m_secure->port()))
+            .replace("%CAFILE%", m_certs.caFile())
             .replace("%ROOT%", m_root.dir());
     }
 
@@ -143,8 +150,10 @@ protected:
     }
 
     TempWorkspace m_root;
+    TestCertificates m_certs;
     std::unique_ptr<NetServerProcess> m_served;
     std::unique_ptr<NetServerProcess> m_scripted;
+    std::unique_ptr<NetServerProcess> m_secure;
 };
 
 TEST_F(CliUpdateTest, InstallsExactlyWhatCheckedCleanOrNothing) {
@@ -197,6 +206,18 @@ TEST_F(CliUpdateTest, InstallsExactlyWhatCheckedCleanOrNothing) {
          "",
          {},
          "did not answer for 10 seconds"},
+        {"https, the authority from CAFILE",
+         "CAFILE=%CAFILE%\r\n",
+         {"--url", "%SECURE%/sksites.zip"},
+         kGoodOut,
+         kGoodFiles,
+         ""},
+        {"https without the authority",
+         "",
+         {"--url", "%SECURE%/sksites.zip"},
+         "",
+         {},
+         "TLS: issuer certificate"},
         {"local archive", "", {"--file", "%ROOT%served/sksites.zip"}, kGoodOut, kGoodFiles, ""},
         {"local archive above 64 MB",
          "",
