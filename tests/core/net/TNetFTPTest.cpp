@@ -5,6 +5,7 @@
 #include "net/FtpHostPort.h"
 #include "support/FakeFtpServer.h"
 #include "support/NetGuard.h"
+#include "support/PatternBytes.h"
 #include "support/TempWorkspace.h"
 
 #include <QFile>
@@ -55,13 +56,6 @@ QString run(TNetFTP& ftp, TNetFTPActions action) {
     return QString();
 }
 
-QByteArray pattern(qsizetype size) {
-    QByteArray bytes(size, '\0');
-    for (qsizetype i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 31) ^ (i >> 8));
-    return bytes;
-}
-
 QByteArray portArgument(const QByteArray& control) {
     const qsizetype at = control.indexOf("PORT ");
     return control.mid(at + 5, control.indexOf("\r\n", at) - at - 5);
@@ -95,7 +89,7 @@ TEST(FtpHostPort, RefusesBrokenReplies) {
 TEST(TNetFTP, UploadPutsTheProgramsSequenceOnTheWire) {
     FakeFtpServer server;
     TempWorkspace dir;
-    const QByteArray content = pattern(3 * 1024 * 1024 + 5);
+    const QByteArray content = patternBytes(3 * 1024 * 1024 + 5, 31);
     dir.write(QStringLiteral("app.zip"), content);
     TNetFTP ftp;
     FtpLog log(ftp);
@@ -129,7 +123,7 @@ TEST(TNetFTP, UploadPutsTheProgramsSequenceOnTheWire) {
 TEST(TNetFTP, PassiveUploadUsesPasv) {
     FakeFtpServer server;
     TempWorkspace dir;
-    const QByteArray content = pattern(1024 * 1024);
+    const QByteArray content = patternBytes(1024 * 1024, 31);
     dir.write(QStringLiteral("f.bin"), content);
     TNetFTP ftp;
     configure(ftp, server);
@@ -206,7 +200,7 @@ TEST(TNetFTP, EmptyFileUploadOpensAndClosesDataConnection) {
 
 TEST(TNetFTP, AbortDuringDownloadTakes426Then226) {
     FakeFtpServer server;
-    server.setDownload(pattern(100000));
+    server.setDownload(patternBytes(100000, 31));
     server.holdDownloadAfter(1000);
     TNetFTP ftp;
     FtpLog log(ftp);
@@ -299,7 +293,7 @@ TEST(TNetFTP, FailedCwdRaisesAndKeepsOldPath) {
 TEST(TNetFTP, DownloadToFileActiveAndPassive) {
     for (const bool passive : {false, true}) {
         FakeFtpServer server;
-        const QByteArray content = pattern(2 * 1024 * 1024 + 3);
+        const QByteArray content = patternBytes(2 * 1024 * 1024 + 3, 31);
         server.setDownload(content);
         TempWorkspace dir;
         dir.write(QStringLiteral("got.bin"), "older and longer content that must go away entirely");
@@ -575,7 +569,7 @@ TEST(TNetFTP, InvalidValuesAreRefused) {
 TEST(TNetFTP, InterruptDuringUploadEndsWith301AndDropsConnection) {
     FakeFtpServer server;
     TempWorkspace dir;
-    dir.write(QStringLiteral("f.bin"), pattern(8 * 1024 * 1024));
+    dir.write(QStringLiteral("f.bin"), patternBytes(8 * 1024 * 1024, 31));
     TNetFTP ftp;
     FtpLog log(ftp);
     configure(ftp, server);

@@ -4,6 +4,7 @@
 #include "net/TNetFTP.h"
 #include "support/NetGuard.h"
 #include "support/NetServerProcess.h"
+#include "support/PatternBytes.h"
 #include "support/TempWorkspace.h"
 
 #include <QDir>
@@ -11,13 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray pattern(qsizetype size) {
-    QByteArray bytes(size, '\0');
-    for (qsizetype i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 13) ^ (i >> 10));
-    return bytes;
-}
 
 class FtpRealServer : public ::testing::Test {
 protected:
@@ -50,7 +44,7 @@ protected:
     }
 
     void uploadAndReadBack(bool passive) {
-        const QByteArray content = pattern(6 * 1024 * 1024 + 11);
+        const QByteArray content = patternBytes(6 * 1024 * 1024 + 11);
         m_root.write(QStringLiteral("local/app.zip"), content);
         m_ftp.setPassive(passive);
         m_ftp.setTransferMode(tmBinary);

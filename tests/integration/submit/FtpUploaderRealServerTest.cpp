@@ -5,6 +5,7 @@
 #include "support/FtpStepFixture.h"
 #include "support/NetGuard.h"
 #include "support/NetServerProcess.h"
+#include "support/PatternBytes.h"
 
 #include <QCryptographicHash>
 #include <QProcess>
@@ -13,13 +14,6 @@
 namespace {
 
 using Added = SiteEngine::AddedText;
-
-QByteArray pattern(qsizetype size) {
-    QByteArray bytes(size, '\0');
-    for (qsizetype i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 7) ^ (i >> 9));
-    return bytes;
-}
 
 QString sha256(const QByteArray& bytes) {
     return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
@@ -73,7 +67,7 @@ protected:
 } // namespace
 
 TEST_F(FtpUploaderRealServer, FileAsItIsAndAddedTextArriveAsSent) {
-    const QByteArray program = pattern(3 * 1024 * 1024 + 17);
+    const QByteArray program = patternBytes(3 * 1024 * 1024 + 17, 7);
     appFile("MyApp.exe", program);
     addedText("Line one\r\n%APPNAME% %APPVERSION%", "readme.txt");
     ASSERT_TRUE(step()) << transcript().join('\n').toStdString();
@@ -89,7 +83,7 @@ TEST_F(FtpUploaderRealServer, FileAsItIsAndAddedTextArriveAsSent) {
 }
 
 TEST_F(FtpUploaderRealServer, PackedZipWithTheTextInsideOpensWithPythonsZipfile) {
-    const QByteArray program = pattern(2 * 1024 * 1024 + 3);
+    const QByteArray program = patternBytes(2 * 1024 * 1024 + 3, 7);
     appFile("MyApp.exe", program);
     engine.setFlag("USE_ZIP_FILE", true);
     engine.setFlag("USE_8X3_FILENAME", true);
@@ -106,7 +100,7 @@ TEST_F(FtpUploaderRealServer, PackedZipWithTheTextInsideOpensWithPythonsZipfile)
 }
 
 TEST_F(FtpUploaderRealServer, ZipIsCopiedAndSentUnderItsOwnName) {
-    const QByteArray program = pattern(100000);
+    const QByteArray program = patternBytes(100000, 7);
     appFile("MyApp.exe", program);
     engine.setFlag("USE_ZIP_FILE", true);
     ASSERT_TRUE(step());
@@ -124,7 +118,7 @@ TEST_F(FtpUploaderRealServer, ZipIsCopiedAndSentUnderItsOwnName) {
 }
 
 TEST_F(FtpUploaderRealServer, WrongPasswordFailsEveryAttempt) {
-    appFile("MyApp.exe", pattern(1000));
+    appFile("MyApp.exe", patternBytes(1000, 7));
     engine.set("LOGIN_PASSWORD", "wrong");
     EXPECT_FALSE(step(1));
     EXPECT_EQ(sentCommands(),
