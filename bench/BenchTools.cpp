@@ -93,6 +93,11 @@ double median(std::vector<double> v) {
 
 void report(const Figures& f) {
     const double ours = median(f.ours), curl = median(f.curl);
-    std::printf("%-28s shipkit %8.1f MB/s   curl %8.1f MB/s   ratio %.2f\n", qPrintable(f.name),
-                ours, curl, ours / curl);
+    std::vector<double> ratios;
+    for (size_t i = 0; i < f.ours.size() && i < f.curl.size(); ++i)
+        ratios.push_back(f.ours[i] / f.curl[i]);
+    const auto [low, high] = std::minmax_element(ratios.begin(), ratios.end());
+    std::printf("%-28s shipkit %8.1f MB/s   curl %8.1f MB/s   ratio %.2f   rounds %.2f-%.2f\n",
+                qPrintable(f.name), ours, curl, ours / curl, ratios.empty() ? 0.0 : *low,
+                ratios.empty() ? 0.0 : *high);
 }

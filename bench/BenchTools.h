@@ -40,5 +40,5 @@ struct Figures {
     std::vector<double> ours, curl; // MB/s
 };
 
-// One line: both medians and our share of curl's.
+// One line: both medians, our share of curl's, and the lowest and highest share of a round.
 void report(const Figures& f);
