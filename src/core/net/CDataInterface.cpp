@@ -47,6 +47,7 @@ int CDataInterface::connectTo(const QString& host, quint16 port) {
 
 void CDataInterface::arm() {
     m_armed = true;
+    releaseTls();
     if (isConnected())
         begin();
 }

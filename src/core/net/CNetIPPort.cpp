@@ -59,6 +59,7 @@ int CNetIPPort::startConnect() {
     m_closeError = 0;
     m_tlsFailure.clear();
     m_securing = false;
+    m_tlsHeld = false;
     m_state = State::Connecting;
     m_socket->connectToHost(address, m_remotePort);
     return 0;
@@ -108,6 +109,7 @@ void CNetIPPort::adoptSocket(QTcpSocket* socket) {
     m_closeError = 0;
     m_tlsFailure.clear();
     m_securing = false;
+    m_tlsHeld = false;
     m_state = State::Connecting;
     onConnected();
     if (socket->bytesAvailable() > 0)
@@ -160,12 +162,24 @@ void CNetIPPort::onConnected() {
         return;
     if (!m_implicitTls)
         return opened();
+    if (m_holdTls) {
+        m_tlsHeld = true;
+        return;
+    }
     if (const int err = startTls(m_tlsPeerName.isEmpty() ? m_remoteHost : m_tlsPeerName)) {
         m_connectError = err;
         m_state = State::Closed;
         m_socket->abort();
         waiter().wake();
         Q_EMIT connected(err, statusText(err));
+    }
+}
+
+void CNetIPPort::releaseTls() {
+    m_holdTls = false;
+    if (m_tlsHeld) {
+        m_tlsHeld = false;
+        onConnected();
     }
 }
 

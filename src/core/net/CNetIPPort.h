@@ -39,6 +39,10 @@ public:
     // For the connections started from now on: the TLS handshake follows the TCP connect, and
     // the connection counts as open only once it is encrypted.
     void setImplicitTls(bool on) { m_implicitTls = on; }
+    // An implicit TLS handshake waits for releaseTls() (an FTP server that connected to us
+    // before the transfer command may not be ready to answer one yet).
+    void holdTls(bool hold) { m_holdTls = hold; }
+    void releaseTls();
     // The name the certificate must carry on an implicit TLS connection; "" for RemoteHost.
     void setTlsPeerName(const QString& name) { m_tlsPeerName = name; }
     // A session of an earlier connection to resume (FTP data connections reuse the control's).
@@ -109,6 +113,8 @@ private:
     TlsPolicy m_tls;
     bool m_implicitTls = false;
     bool m_securing = false;
+    bool m_holdTls = false;
+    bool m_tlsHeld = false;
     QString m_tlsFailure;
     QString m_tlsPeerName;
     QByteArray m_tlsSession;

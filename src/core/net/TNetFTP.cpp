@@ -178,6 +178,8 @@ bool TNetFTP::logon() {
 bool TNetFTP::secureControl() {
     if (!command(QStringLiteral("AUTH"), QStringLiteral("TLS")))
         return false;
+    // Control and data connections alike, so the data connections can resume the session.
+    setTlsPolicy(tlsPolicy().upToTls12());
     if (const int err = secureAndWait(RemoteHost())) {
         setLayerError(err);
         return false;
@@ -192,6 +194,7 @@ void TNetFTP::prepareDataTls() {
     m_data->setTlsPolicy(tlsPolicy());
     m_data->setTlsPeerName(RemoteHost());
     m_data->setTlsSession(tlsSession());
+    m_data->holdTls(!m_passive);
 }
 
 void TNetFTP::logoff() {

@@ -10,6 +10,8 @@ QString TlsPolicy::configure(QSslConfiguration& config) const {
         return QStringLiteral("no TLS library is available on this system");
     config = QSslConfiguration::defaultConfiguration();
     config.setPeerVerifyMode(QSslSocket::VerifyPeer);
+    if (m_upToTls12)
+        config.setProtocol(QSsl::TlsV1_2);
     if (m_caFile.isEmpty())
         return QString();
     const QList<QSslCertificate> certificates = QSslCertificate::fromPath(m_caFile, QSsl::Pem);
@@ -19,6 +21,12 @@ QString TlsPolicy::configure(QSslConfiguration& config) const {
             .arg(m_caFile);
     config.addCaCertificates(certificates);
     return QString();
+}
+
+TlsPolicy TlsPolicy::upToTls12() const {
+    TlsPolicy policy = *this;
+    policy.m_upToTls12 = true;
+    return policy;
 }
 
 QString TlsPolicy::reason(const QSslError& error) {

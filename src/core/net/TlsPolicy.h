@@ -13,6 +13,10 @@ public:
     explicit TlsPolicy(const QString& caFile) : m_caFile(caFile) {}
 
     const QString& caFile() const { return m_caFile; }
+    // The same authorities, with TLS 1.2 at most. FTP needs it: a TLS 1.3 server sends its
+    // session tickets after the handshake, and an upload's data connection that closes with
+    // a ticket still unread is reset, dropping the end of the file at the server.
+    TlsPolicy upToTls12() const;
     // Fills in the configuration of a client socket; the reason when it cannot, else "".
     QString configure(QSslConfiguration& config) const;
 
@@ -22,4 +26,5 @@ public:
 
 private:
     QString m_caFile;
+    bool m_upToTls12 = false;
 };

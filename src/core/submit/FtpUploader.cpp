@@ -78,12 +78,6 @@ bool FtpUploader::Logon(const Site& site) {
         FtpServerAddress::parse(site.engine.text(QStringLiteral("FTP_SERVER")));
     if (!server.problem.isEmpty())
         return refuse(site, server.problem);
-    // An encrypted data connection can end short without an error today; never report a
-    // partial upload as done.
-    if (site.engine.ftpTls)
-        return refuse(site, QStringLiteral("FTP over TLS cannot upload yet (its data connections "
-                                           "are not secured reliably): clear \"Use TLS\" on the "
-                                           "site's FTP page."));
     m_ftp.setRemoteHost(server.host);
     m_ftp.setRemotePort(server.port);
     m_ftp.setUser(
@@ -94,6 +88,7 @@ bool FtpUploader::Logon(const Site& site) {
     // upload of an earlier one asked for; each upload sets its own type.
     m_ftp.setTransferMode(tmDefault);
     m_ftp.setPassive(site.engine.ftpPassive);
+    m_ftp.setSecure(site.engine.ftpTls);
     try {
         m_limit.bound([this] { m_ftp.setAction(ftpLogon); });
     } catch (const ENetFTP& e) {

@@ -496,16 +496,6 @@ TEST_F(FtpUploaderTest, ZipThatCannotBeMadeFailsWithTheReason) {
     EXPECT_TRUE(lines.value(at + 1).startsWith("EXCEPTION: ")) << text(lines);
 }
 
-TEST_F(FtpUploaderTest, TlsIsRefusedBeforeConnectingRatherThanRiskingAPartialUpload) {
-    appFile("MyApp.exe", Program);
-    engine.ftpTls = true;
-    EXPECT_FALSE(step());
-    const QString problem = "FTP over TLS cannot upload yet (its data connections are not secured "
-                            "reliably): clear \"Use TLS\" on the site's FTP page.";
-    EXPECT_EQ(view.runLog, QStringList{"Site One -> " + problem});
-    EXPECT_TRUE(ftp.commands().isEmpty());
-}
-
 TEST_F(FtpUploaderTest, ServerWithABadPortIsRefusedBeforeConnecting) {
     appFile("MyApp.exe", Program);
     server("127.0.0.1:99999");

@@ -4,6 +4,7 @@
 #include "net/TNetFTP.h"
 #include "support/NetGuard.h"
 #include "support/NetServerProcess.h"
+#include "support/PatternBytes.h"
 #include "support/TempWorkspace.h"
 #include "support/TestCertificates.h"
 
@@ -27,6 +28,18 @@ protected:
             if (direction == TNetFTP::CommandSent)
                 m_commands << t;
         });
+    }
+
+    void logOn(bool passive) {
+        m_ftp.setRemoteHost(QStringLiteral("127.0.0.1"));
+        m_ftp.setRemotePort(m_server->port());
+        m_ftp.setUser(QStringLiteral("shipper"));
+        m_ftp.setPassword(QStringLiteral("secret"));
+        m_ftp.setSecure(true);
+        m_ftp.setPassive(passive);
+        m_ftp.setTlsPolicy(TlsPolicy(m_certs.caFile()));
+        m_ftp.setTransferMode(tmBinary);
+        ASSERT_EQ(run(ftpLogon), QString());
     }
 
     QString run(TNetFTPActions action) {
@@ -73,4 +86,26 @@ TEST_F(FtpsRealServer, WithoutTheAuthorityTheLogonFailsWithTheReason) {
               QStringLiteral("120: TLS: issuer certificate of a locally looked up certificate "
                              "could not be found"));
     EXPECT_EQ(m_commands, QStringList{"AUTH TLS"}) << "no password in clear";
+}
+
+// The server refuses data in clear, so every byte that arrives came over an encrypted data
+// connection; what it stored must equal the file sent, and the file read back the same.
+TEST_F(FtpsRealServer, UploadsAndDownloadsWholeFilesInBothModes) {
+    for (const bool passive : {false, true}) {
+        logOn(passive);
+        for (const qsizetype size : {qsizetype(0), qsizetype(1), qsizetype(300 * 1024 + 7),
+                                     qsizetype(6 * 1024 * 1024 + 11), qsizetype(300 * 1024)}) {
+            SCOPED_TRACE(testing::Message() << (passive ? "passive " : "active ") << size);
+            const QByteArray content = patternBytes(size);
+            m_root.write(QStringLiteral("local/app.zip"), content);
+            m_ftp.setLocalFile(m_root.path(QStringLiteral("local/app.zip")));
+            m_ftp.setRemoteFile(QStringLiteral("app.zip"));
+            EXPECT_EQ(run(ftpUpload), QString());
+            EXPECT_EQ(m_root.read(QStringLiteral("served/app.zip")), content);
+            m_ftp.setLocalFile(m_root.path(QStringLiteral("local/back.zip")));
+            EXPECT_EQ(run(ftpDownload), QString());
+            EXPECT_EQ(m_root.read(QStringLiteral("local/back.zip")), content);
+        }
+        EXPECT_EQ(run(ftpLogoff), QString());
+    }
 }

@@ -6,8 +6,10 @@
 #include "support/NetGuard.h"
 #include "support/NetServerProcess.h"
 #include "support/PatternBytes.h"
+#include "support/TestCertificates.h"
 
 #include <QCryptographicHash>
+#include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -62,6 +64,26 @@ protected:
     QStringList replies() const { return transcript().filter(QStringLiteral("SERVER: 226")); }
 
     std::unique_ptr<NetServerProcess> m_server;
+};
+
+// pyftpdlib's TLS handler refuses commands and data in clear.
+class FtpsUploaderRealServer : public FtpUploaderRealServer {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_certs.made()) << m_certs.log().toStdString();
+        ws.write("served/incoming/.keep", QByteArray());
+        m_server = std::make_unique<NetServerProcess>(
+            QStringLiteral("/usr/bin/python3"),
+            QStringList{QStringLiteral(SHIPKIT_SOURCE_DIR "/tests/support/FtpsServer.py"),
+                        QStringLiteral("%PORT%"), ws.path(QStringLiteral("served")), m_certs.good(),
+                        m_certs.keyFile(), QStringLiteral("shipper"), QStringLiteral("secret")});
+        ASSERT_TRUE(m_server->start("220")) << m_server->log().toStdString();
+        server(m_server->port());
+        uploader().setTlsPolicy(TlsPolicy(m_certs.caFile()));
+        engine.ftpTls = true;
+    }
+
+    TestCertificates m_certs;
 };
 
 } // namespace
@@ -126,4 +148,24 @@ TEST_F(FtpUploaderRealServer, WrongPasswordFailsEveryAttempt) {
     EXPECT_EQ(transcript().filter(QStringLiteral("EXCEPTION: 141: 530")).size(), 2);
     EXPECT_TRUE(uploader().FtpErrorText().startsWith(QStringLiteral("141: 530")));
     EXPECT_FALSE(ws.exists("served/incoming/MyApp.exe"));
+}
+
+TEST_F(FtpsUploaderRealServer, FileAndAddedTextArriveWholeOverTlsInBothModes) {
+    const QByteArray program = patternBytes(300 * 1024 + 9, 7);
+    appFile("MyApp.exe", program);
+    addedText("Line one\r\n%APPNAME% %APPVERSION%", "readme.txt");
+    for (const bool passive : {false, true}) {
+        SCOPED_TRACE(passive ? "passive" : "active");
+        engine.ftpPassive = passive;
+        QFile::remove(ws.path("served/incoming/MyApp.exe"));
+        ASSERT_TRUE(step()) << transcript().join('\n').toStdString();
+        const QString data = passive ? "PASV" : "PORT *";
+        EXPECT_EQ(sentCommands(),
+                  QStringList({"AUTH TLS", "USER shipper", "PASS ********", "PBSZ 0", "PROT P",
+                               "TYPE I", data, "STOR incoming/MyApp.exe", "TYPE A", data,
+                               "STOR incoming/readme.txt", "QUIT"}));
+        EXPECT_EQ(ws.read("served/incoming/MyApp.exe"), program);
+        EXPECT_EQ(ws.read("served/incoming/readme.txt"), "Line one\nMyApp 1.2\n");
+        view.ftpLog.clear();
+    }
 }
