@@ -6,6 +6,7 @@
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
+#include <sys/resource.h>
 
 void die(const QString& why) {
     throw BenchFailure{why};
@@ -82,6 +83,35 @@ qint64 option(const QStringList& args, const QString& name, qint64 fallback) {
     return at >= 0 && at + 1 < args.size() ? args.at(at + 1).toLongLong() : fallback;
 }
 
+double cpuSeconds(int who) {
+    rusage usage{};
+    getrusage(who, &usage);
+    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+void race(Figures& f, qint64 bytes, bool curlFirst, const std::function<double()>& ours,
+          const std::function<double()>& curl) {
+    const auto mbps = [bytes](double seconds) { return bytes / 1048576.0 / seconds; };
+    const auto timeOurs = [&] {
+        const double cpu = cpuSeconds(RUSAGE_SELF);
+        f.ours.push_back(mbps(ours()));
+        f.oursCpu.push_back(cpuSeconds(RUSAGE_SELF) - cpu);
+    };
+    const auto timeCurl = [&] {
+        const double cpu = cpuSeconds(RUSAGE_CHILDREN);
+        f.curl.push_back(mbps(curl()));
+        f.curlCpu.push_back(cpuSeconds(RUSAGE_CHILDREN) - cpu);
+    };
+    if (curlFirst) {
+        timeCurl();
+        timeOurs();
+    } else {
+        timeOurs();
+        timeCurl();
+    }
+}
+
 namespace {
 
 double median(std::vector<double> v) {
@@ -97,7 +127,10 @@ void report(const Figures& f) {
     for (size_t i = 0; i < f.ours.size() && i < f.curl.size(); ++i)
         ratios.push_back(f.ours[i] / f.curl[i]);
     const auto [low, high] = std::minmax_element(ratios.begin(), ratios.end());
-    std::printf("%-28s shipkit %8.1f MB/s   curl %8.1f MB/s   ratio %.2f   rounds %.2f-%.2f\n",
+    std::printf("%-28s shipkit %8.1f MB/s   curl %8.1f MB/s   ratio %.2f   rounds %.2f-%.2f",
                 qPrintable(f.name), ours, curl, ours / curl, ratios.empty() ? 0.0 : *low,
                 ratios.empty() ? 0.0 : *high);
+    if (!f.oursCpu.empty() && !f.curlCpu.empty())
+        std::printf("   cpu %.0f/%.0f ms", median(f.oursCpu) * 1000, median(f.curlCpu) * 1000);
+    std::printf("\n");
 }

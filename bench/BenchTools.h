@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 // Thrown, not exited: the servers and the temporary folder must be cleaned up on the way out.
@@ -35,10 +36,23 @@ private:
     QProcess m_process;
 };
 
+// Processor seconds, user and system, of this process (RUSAGE_SELF) or of its finished
+// children (RUSAGE_CHILDREN).
+double cpuSeconds(int who);
+
 struct Figures {
     QString name;
-    std::vector<double> ours, curl; // MB/s
+    std::vector<double> ours, curl;       // MB/s
+    std::vector<double> oursCpu, curlCpu; // processor seconds of a round, when measured
 };
 
-// One line: both medians, our share of curl's, and the lowest and highest share of a round.
+// One round of a case: our transfer and curl's, each given as its seconds, with the
+// processor time of each; who goes first alternates by round (curlFirst), so neither side always
+// meets a server that has just been busy.
+void race(Figures& f, qint64 bytes, bool curlFirst, const std::function<double()>& ours,
+          const std::function<double()>& curl);
+
+// One line: both medians, our share of curl's, the lowest and highest share of a round, and
+// the median processor time of each side when measured: when the server is the slower end,
+// that shows who would be faster.
 void report(const Figures& f);

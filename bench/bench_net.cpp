@@ -3,8 +3,8 @@
 //   FTP upload of a 256 MB file to vsftpd, active and passive;
 //   HTTP POST of a 64 MB body to nginx, which reads the body and throws it away, once held in
 //   memory and once as the attached file.
-// Prints the throughputs (median of the rounds), our share of curl's and its spread over the
-// rounds. Needs vsftpd, nginx
+// Prints the throughputs (median of the rounds), our share of curl's, its spread over the
+// rounds and each side's processor time (curl's includes its start). Needs vsftpd, nginx
 // and curl installed; everything it writes stays in a temporary folder on /dev/shm.
 //
 //   bench_net [--ftp-mb N] [--http-mb N] [--rounds N]
@@ -25,7 +25,6 @@
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 namespace {
@@ -46,24 +45,26 @@ public:
     void run() {
         startVsftpd();
         startNginx();
-        Figures active{QStringLiteral("FTP upload, active"), {}, {}};
-        Figures passive{QStringLiteral("FTP upload, passive"), {}, {}};
-        Figures post{QStringLiteral("HTTP POST, body"), {}, {}};
-        Figures attached{QStringLiteral("HTTP POST, attached file"), {}, {}};
+        Figures active{QStringLiteral("FTP upload, active"), {}, {}, {}, {}};
+        Figures passive{QStringLiteral("FTP upload, passive"), {}, {}, {}, {}};
+        Figures post{QStringLiteral("HTTP POST, body"), {}, {}, {}, {}};
+        Figures attached{QStringLiteral("HTTP POST, attached file"), {}, {}, {}, {}};
         QFile bodyFile(path(QStringLiteral("body.bin")));
         bodyFile.open(QIODevice::ReadOnly);
         const QByteArray body = bodyFile.readAll();
         for (int round = 0; round < m_rounds; ++round) {
-            for (const bool isPassive : {false, true}) {
-                Figures& f = isPassive ? passive : active;
-                f.ours.push_back(mbps(m_ftpBytes, ourFtp(isPassive)));
-                f.curl.push_back(mbps(m_ftpBytes, curlFtp(isPassive)));
-            }
-            post.ours.push_back(mbps(m_httpBytes, ourPost(body, QString())));
-            post.curl.push_back(mbps(m_httpBytes, curlPost()));
-            attached.ours.push_back(
-                mbps(m_httpBytes, ourPost(QByteArray(), path(QStringLiteral("body.bin")))));
-            attached.curl.push_back(mbps(m_httpBytes, curlPost()));
+            const bool curlFirst = round % 2 == 1;
+            for (const bool isPassive : {false, true})
+                race(
+                    isPassive ? passive : active, m_ftpBytes, curlFirst,
+                    [&] { return ourFtp(isPassive); }, [&] { return curlFtp(isPassive); });
+            race(
+                post, m_httpBytes, curlFirst, [&] { return ourPost(body, QString()); },
+                [&] { return curlPost(); });
+            race(
+                attached, m_httpBytes, curlFirst,
+                [&] { return ourPost(QByteArray(), path(QStringLiteral("body.bin"))); },
+                [&] { return curlPost(); });
         }
         std::printf("%d rounds, FTP %lld MB, HTTP %lld MB, medians:\n", m_rounds, m_ftpBytes >> 20,
                     m_httpBytes >> 20);
@@ -75,7 +76,6 @@ public:
 
 private:
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    static double mbps(qint64 bytes, double seconds) { return bytes / 1048576.0 / seconds; }
 
     void startVsftpd() {
         m_ftpPort = freePort();

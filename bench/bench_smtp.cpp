@@ -2,9 +2,8 @@
 // message to the same sink in the same run: one mail with a 25 MB attachment. Curl sends the
 // message already encoded; ours is timed twice: SendMail alone (encoding included), and with
 // the attaching before it, which reads the file into memory. Prints the throughputs of message
-// bytes (median of the rounds) and our share of curl's, and the processor time each side used:
-// when the sink is the slower end, that shows who would be faster. Skips when smtp-sink or curl
-// is missing; its files stay in a temporary folder on /dev/shm.
+// bytes (median of the rounds), our share of curl's, and the processor time of each side's send.
+// Skips when smtp-sink or curl is missing; its files stay in a temporary folder on /dev/shm.
 //
 //   bench_smtp [--mb N] [--rounds N]
 #include "base/ShipkitError.h"
@@ -19,25 +18,11 @@
 #include <QElapsedTimer>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
-
-// Processor seconds, user and system, of this process or of its finished children.
-double cpuSeconds(int who) {
-    rusage usage{};
-    getrusage(who, &usage);
-    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-double medianMs(std::vector<double> seconds) {
-    std::sort(seconds.begin(), seconds.end());
-    return seconds[seconds.size() / 2] * 1000;
-}
 
 struct OurRun {
     double attaching, sending, cpu; // seconds
@@ -56,25 +41,22 @@ public:
         startSink();
         m_message = TMailMessageEncoder().encode(message()).toByteArray();
         writeFile(path(QStringLiteral("msg.eml")), m_message);
-        Figures send{QStringLiteral("SendMail"), {}, {}};
-        Figures whole{QStringLiteral("attaching and SendMail"), {}, {}};
-        std::vector<double> ourCpu, curlCpu;
+        Figures send{QStringLiteral("SendMail"), {}, {}, {}, {}};
+        Figures whole{QStringLiteral("attaching and SendMail"), {}, {}, {}, {}};
         for (int round = 0; round < m_rounds; ++round) {
             const OurRun run = ours();
             send.ours.push_back(mbps(run.sending));
             whole.ours.push_back(mbps(run.attaching + run.sending));
-            ourCpu.push_back(run.cpu);
+            send.oursCpu.push_back(run.cpu);
             const double before = cpuSeconds(RUSAGE_CHILDREN);
             send.curl.push_back(mbps(curl()));
-            curlCpu.push_back(cpuSeconds(RUSAGE_CHILDREN) - before);
+            send.curlCpu.push_back(cpuSeconds(RUSAGE_CHILDREN) - before);
         }
         whole.curl = send.curl;
         std::printf("%d rounds, %lld MB attachment, message %.1f MB, medians:\n", m_rounds,
                     m_bytes >> 20, static_cast<double>(m_message.size()) / 1048576.0);
         report(send);
         report(whole);
-        std::printf("%-28s shipkit %8.0f ms     curl %8.0f ms\n", "processor time of sending",
-                    medianMs(ourCpu), medianMs(curlCpu));
     }
 
 private:

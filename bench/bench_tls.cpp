@@ -1,7 +1,8 @@
 // HTTPS POST of a 64 MB body to nginx with TLS, beside curl making the same post to the same
 // server in the same run. nginx reads the body and throws it away. The certificate is made by
 // openssl for the run and trusted by both clients through a CA file. Prints both throughputs
-// (median of the rounds) and our share of curl's. Needs nginx, openssl and curl installed.
+// (median of the rounds), our share of curl's and the processor time of each side. Needs nginx,
+// openssl and curl installed.
 //
 //   bench_tls [--http-mb N] [--rounds N]
 #include "net/ENetError.h"
@@ -30,22 +31,21 @@ public:
 
     void run() {
         startNginx();
-        Figures post{QStringLiteral("HTTPS POST"), {}, {}};
+        Figures post{QStringLiteral("HTTPS POST"), {}, {}, {}, {}};
         QFile bodyFile(path(QStringLiteral("body.bin")));
         if (!bodyFile.open(QIODevice::ReadOnly))
             die(QStringLiteral("cannot read the body file"));
         const QByteArray body = bodyFile.readAll();
-        for (int round = 0; round < m_rounds; ++round) {
-            post.ours.push_back(mbps(ourPost(body)));
-            post.curl.push_back(mbps(curlPost()));
-        }
+        for (int round = 0; round < m_rounds; ++round)
+            race(
+                post, m_bytes, round % 2 == 1, [&] { return ourPost(body); },
+                [&] { return curlPost(); });
         std::printf("%d rounds, HTTPS %lld MB, medians:\n", m_rounds, m_bytes >> 20);
         report(post);
     }
 
 private:
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    double mbps(double seconds) const { return m_bytes / 1048576.0 / seconds; }
     QString url() const { return QStringLiteral("https://127.0.0.1:%1/form").arg(m_tlsPort); }
 
     void makeCertificate() {

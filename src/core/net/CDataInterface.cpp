@@ -146,7 +146,7 @@ void CDataInterface::bytesSent(qint64 count) {
 }
 
 void CDataInterface::pump() {
-    while (isConnected() && m_file.isOpen() && queuedBytes() < HighWater) {
+    while (isConnected() && m_file.isOpen() && queuedBytes() < QueueLimit) {
         if (m_counter >= m_size) {
             if (!m_closeAllowed)
                 return;

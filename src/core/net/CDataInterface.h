@@ -12,8 +12,10 @@ class CDataInterface : public CListeningSocket {
 public:
     enum Mode { NoTransfer = 0, DownloadToEvents = 1, Upload = 2, DownloadToFile = 3, Listing = 4 };
 
-    // Bytes read from the file per block: a performance setting only.
-    static constexpr qint64 BlockSize = 256 * 1024;
+    // Bytes read from the file per block, and how many may wait in the socket: performance
+    // settings only. A short queue sends each block while it is still in the processor's cache.
+    static constexpr qint64 BlockSize = 128 * 1024;
+    static constexpr qint64 QueueLimit = 2 * BlockSize;
 
     using CListeningSocket::CListeningSocket;
 

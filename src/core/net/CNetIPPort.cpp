@@ -245,7 +245,9 @@ void CNetIPPort::onError(QAbstractSocket::SocketError error) {
 }
 
 void CNetIPPort::onBytesWritten(qint64 count) {
-    waiter().wake();
+    // Waking a wait costs a turn of the event loop; only a send waiting for room needs it.
+    if (m_awaitingRoom && queuedBytes() <= HighWater)
+        waiter().wake();
     bytesSent(count);
 }
 
@@ -275,8 +277,10 @@ int CNetIPPort::sendBytes(const QByteArray& bytes) {
         const qsizetype size = qMin(SliceSize, bytes.size() - offset);
         m_socket->write(bytes.constData() + offset, size);
         offset += size;
+        m_awaitingRoom = true;
         const bool room = waiter().run(
             [this] { return m_state != State::Connected || queuedBytes() <= HighWater; });
+        m_awaitingRoom = false;
         if (!room)
             return 301;
         if (m_state != State::Connected)

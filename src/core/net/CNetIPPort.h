@@ -115,6 +115,7 @@ private:
     bool m_securing = false;
     bool m_holdTls = false;
     bool m_tlsHeld = false;
+    bool m_awaitingRoom = false;
     QString m_tlsFailure;
     QString m_tlsPeerName;
     QByteArray m_tlsSession;

@@ -34,11 +34,17 @@ TMailSocket::TMailSocket(QObject* parent) : QObject(parent), m_socket(this), m_t
     });
     const auto wake = [this] { m_wait.wake(); };
     connect(&m_socket, &QSslSocket::encrypted, this, wake);
-    connect(&m_socket, &QSslSocket::encryptedBytesWritten, this, wake);
     connect(&m_socket, &QTcpSocket::connected, this, wake);
     connect(&m_socket, &QTcpSocket::readyRead, this, wake);
-    connect(&m_socket, &QTcpSocket::bytesWritten, this, wake);
     connect(&m_socket, &QTcpSocket::disconnected, this, wake);
+    // Waking costs a turn of the event loop; bytes leaving matter only to a send waiting for
+    // room, and only once there is room.
+    const auto roomMade = [this] {
+        if (queuedBytes() <= HighWater)
+            m_wait.wake();
+    };
+    connect(&m_socket, &QSslSocket::encryptedBytesWritten, this, roomMade);
+    connect(&m_socket, &QTcpSocket::bytesWritten, this, roomMade);
 }
 
 void TMailSocket::setTimeOut(int seconds) {
@@ -125,12 +131,13 @@ void TMailSocket::sendData(const QByteArray& data) {
 
 void TMailSocket::write(const QByteArray& bytes) {
     m_socket.write(bytes);
-    wait([this] {
-        return !isConnected() || m_socketError != 0 ||
-               m_socket.bytesToWrite() + m_socket.encryptedBytesToWrite() <= HighWater;
-    });
+    wait([this] { return !isConnected() || m_socketError != 0 || queuedBytes() <= HighWater; });
     if (!isConnected() || m_socketError != 0)
         failSocket(m_socketError != 0 ? m_socketError : SocketErrors::ConnectionReset);
+}
+
+qint64 TMailSocket::queuedBytes() const {
+    return m_socket.bytesToWrite() + m_socket.encryptedBytesToWrite();
 }
 
 SmtpReply TMailSocket::readReply() {

@@ -59,6 +59,7 @@ Q_SIGNALS:
 private:
     QHostAddress resolve(const QString& host);
     void write(const QByteArray& bytes);
+    qint64 queuedBytes() const;
     void wait(const std::function<bool()>& done);
     void takeLines(SmtpReply& reply);
     void stopLookup();
