@@ -1,5 +1,6 @@
 #include "net/CNetIPPort.h"
 
+#include "net/SendQueue.h"
 #include "net/SocketErrors.h"
 
 #include <QSslConfiguration>
@@ -246,7 +247,7 @@ void CNetIPPort::onError(QAbstractSocket::SocketError error) {
 
 void CNetIPPort::onBytesWritten(qint64 count) {
     // Waking a wait costs a turn of the event loop; only a send waiting for room needs it.
-    if (m_awaitingRoom && queuedBytes() <= HighWater)
+    if (m_awaitingRoom && hasRoom())
         waiter().wake();
     bytesSent(count);
 }
@@ -278,8 +279,7 @@ int CNetIPPort::sendBytes(const QByteArray& bytes) {
         m_socket->write(bytes.constData() + offset, size);
         offset += size;
         m_awaitingRoom = true;
-        const bool room = waiter().run(
-            [this] { return m_state != State::Connected || queuedBytes() <= HighWater; });
+        const bool room = waiter().run([this] { return m_state != State::Connected || hasRoom(); });
         m_awaitingRoom = false;
         if (!room)
             return 301;
@@ -289,11 +289,12 @@ int CNetIPPort::sendBytes(const QByteArray& bytes) {
     return 0;
 }
 
+bool CNetIPPort::hasRoom() const {
+    return !m_socket || SendQueue::hasRoom(*m_socket, HighWater);
+}
+
 qint64 CNetIPPort::queuedBytes() const {
-    if (!m_socket || m_state != State::Connected)
-        return 0;
-    const auto* ssl = qobject_cast<QSslSocket*>(m_socket);
-    return m_socket->bytesToWrite() + (ssl ? ssl->encryptedBytesToWrite() : 0);
+    return m_socket && m_state == State::Connected ? SendQueue::bytes(*m_socket) : 0;
 }
 
 void CNetIPPort::closeConnection() {

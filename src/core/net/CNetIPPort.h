@@ -102,6 +102,7 @@ private:
     void onReadyRead();
     void onError(QAbstractSocket::SocketError error);
     void onBytesWritten(qint64 count);
+    bool hasRoom() const;
     void handleClosed();
 
     QTcpSocket* m_socket = nullptr;

@@ -4,6 +4,7 @@
 #include "net/EServerError.h"
 #include "net/ESocketError.h"
 #include "net/ETimedOutError.h"
+#include "net/SendQueue.h"
 #include "net/SocketErrors.h"
 
 #include <QHostInfo>
@@ -40,7 +41,7 @@ TMailSocket::TMailSocket(QObject* parent) : QObject(parent), m_socket(this), m_t
     // Waking costs a turn of the event loop; bytes leaving matter only to a send waiting for
     // room, and only once there is room.
     const auto roomMade = [this] {
-        if (queuedBytes() <= HighWater)
+        if (SendQueue::hasRoom(m_socket, HighWater))
             m_wait.wake();
     };
     connect(&m_socket, &QSslSocket::encryptedBytesWritten, this, roomMade);
@@ -131,13 +132,11 @@ void TMailSocket::sendData(const QByteArray& data) {
 
 void TMailSocket::write(const QByteArray& bytes) {
     m_socket.write(bytes);
-    wait([this] { return !isConnected() || m_socketError != 0 || queuedBytes() <= HighWater; });
+    wait([this] {
+        return !isConnected() || m_socketError != 0 || SendQueue::hasRoom(m_socket, HighWater);
+    });
     if (!isConnected() || m_socketError != 0)
         failSocket(m_socketError != 0 ? m_socketError : SocketErrors::ConnectionReset);
-}
-
-qint64 TMailSocket::queuedBytes() const {
-    return m_socket.bytesToWrite() + m_socket.encryptedBytesToWrite();
 }
 
 SmtpReply TMailSocket::readReply() {

@@ -59,7 +59,6 @@ Q_SIGNALS:
 private:
     QHostAddress resolve(const QString& host);
     void write(const QByteArray& bytes);
-    qint64 queuedBytes() const;
     void wait(const std::function<bool()>& done);
     void takeLines(SmtpReply& reply);
     void stopLookup();
