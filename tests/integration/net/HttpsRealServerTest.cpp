@@ -4,6 +4,7 @@
 #include "net/TNetHTTP.h"
 #include "support/NetGuard.h"
 #include "support/NetServerProcess.h"
+#include "support/PatternBytes.h"
 #include "support/TempWorkspace.h"
 #include "support/TestCertificates.h"
 
@@ -67,6 +68,26 @@ TEST_F(HttpsRealServer, PostAndGetWithTheTestAuthority) {
         EXPECT_EQ(run(httpGet), QString());
         EXPECT_EQ(m_body, QByteArray("served over TLS"));
     }
+}
+
+// Bodies bigger than the socket may queue go through TLS a piece at a time; the server echoes
+// what it decrypted, so every byte and its order are checked, held in memory or read from the
+// attached file.
+TEST_F(HttpsRealServer, BigBodiesArriveWholeInMemoryOrFromTheAttachedFile) {
+    serve(m_certs.good());
+    m_http.setTlsPolicy(TlsPolicy(m_certs.caFile()));
+    m_http.setURL(url(QStringLiteral("127.0.0.1"), QStringLiteral("/echo")));
+    m_http.setContentType(QStringLiteral("application/octet-stream"));
+    const QByteArray body = patternBytes(9 * 1024 * 1024 + 7);
+    m_http.setPostData(body);
+    EXPECT_EQ(run(httpPost), QString());
+    EXPECT_TRUE(m_body == body) << "echoed " << m_body.size() << " of " << body.size();
+    m_root.write(QStringLiteral("file.bin"), body);
+    m_http.setPostData("head=");
+    m_http.setAttachedFile(m_root.path(QStringLiteral("file.bin")));
+    EXPECT_EQ(run(httpPost), QString());
+    EXPECT_TRUE(m_body == "head=" + body)
+        << "echoed " << m_body.size() << " of " << body.size() + 5;
 }
 
 struct RefusalCase {
