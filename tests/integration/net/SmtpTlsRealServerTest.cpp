@@ -5,6 +5,7 @@
 #include "net/TMailSMTP.h"
 #include "support/NetGuard.h"
 #include "support/NetServerProcess.h"
+#include "support/PatternBytes.h"
 #include "support/TempWorkspace.h"
 #include "support/TestCertificates.h"
 
@@ -40,12 +41,15 @@ protected:
     }
 
     // The error, or "" once the server took the mail.
-    QString send(SmtpSecurity security, const QString& user, const QString& transcript) {
+    QString send(SmtpSecurity security, const QString& user, const QString& transcript,
+                 const QString& attachment = QString()) {
         TMailMessage message;
         message.Sender() = TMailAddress(QStringLiteral("sales@x.example"), QString());
         message.Recipients().add(QStringLiteral("editor@y.example"), QString());
         message.setSubject(QStringLiteral("Secure submission"));
         message.setBody({QStringLiteral("Sent over TLS.")});
+        if (!attachment.isEmpty())
+            message.Attachments().add(attachment);
         TMailSMTP smtp;
         smtp.setServer(QStringLiteral("127.0.0.1:%1").arg(m_server->port()));
         smtp.setSecurity(security);
@@ -108,4 +112,18 @@ TEST_F(SmtpTlsRealServer, StartTlsNotOfferedFailsWithNothingSentInClear) {
     const QString transcript = QString::fromUtf8(m_dir.read(QStringLiteral("t.log")));
     EXPECT_FALSE(transcript.contains(QStringLiteral("AUTH")));
     EXPECT_FALSE(transcript.contains(QStringLiteral("MAIL FROM")));
+}
+
+// An attachment bigger than the socket may queue goes through TLS a piece at a time; the
+// saved message must hold all of it, in order.
+TEST_F(SmtpTlsRealServer, BigAttachmentArrivesWhole) {
+    serve(QStringLiteral("inbox"), {"--tls", "%CERT%", "%KEY%"});
+    const QByteArray data = patternBytes(3 * 1024 * 1024 + 5);
+    m_dir.write(QStringLiteral("big.bin"), data);
+    EXPECT_EQ(send(SmtpSecurity::Tls, QString(), QStringLiteral("big.log"),
+                   m_dir.path(QStringLiteral("big.bin"))),
+              QString());
+    QByteArray saved = m_dir.read(QStringLiteral("inbox/1.eml"));
+    saved.replace('\r', QByteArray()).replace('\n', QByteArray());
+    EXPECT_TRUE(saved.contains(data.toBase64())) << "saved " << saved.size() << " bytes";
 }
