@@ -216,7 +216,7 @@ int main(int argc, char** argv) {
     try {
         NetBench bench(option(args, QStringLiteral("--ftp-mb"), 256) << 20,
                        option(args, QStringLiteral("--http-mb"), 64) << 20,
-                       static_cast<int>(option(args, QStringLiteral("--rounds"), 7)));
+                       static_cast<int>(option(args, QStringLiteral("--rounds"), 15)));
         bench.run();
     } catch (const BenchFailure& failure) {
         std::fprintf(stderr, "bench_net: %s\n", qPrintable(failure.why));

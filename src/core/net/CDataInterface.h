@@ -14,7 +14,7 @@ public:
 
     // Bytes read from the file per block, and how many may wait in the socket: performance
     // settings only. A short queue sends each block while it is still in the processor's cache.
-    static constexpr qint64 BlockSize = 128 * 1024;
+    static constexpr qint64 BlockSize = 64 * 1024;
     static constexpr qint64 QueueLimit = 2 * BlockSize;
 
     using CListeningSocket::CListeningSocket;
