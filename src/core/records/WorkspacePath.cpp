@@ -47,9 +47,18 @@ QString resolved(const QString& path) {
 namespace WorkspacePath {
 
 QString inside(const QString& root, const QString& path) {
-    const QString top = resolved(root);
+    // Every file a run touches is checked against the same root: where the root leads is kept
+    // from the last call, and looked up afresh before a refusal, should the root have moved.
+    thread_local QString lastRoot, lastTop;
     const QString target = resolved(path);
-    if (target == top || target.startsWith(top.endsWith(u'/') ? top : top + u'/'))
+    const auto within = [&target](const QString& top) {
+        return target == top || target.startsWith(top.endsWith(u'/') ? top : top + u'/');
+    };
+    if (root == lastRoot && within(lastTop))
+        return path;
+    lastRoot = root;
+    lastTop = resolved(root);
+    if (within(lastTop))
         return path;
     throw ShipkitError(QStringLiteral("%1 lies outside the workspace (it leads to %2); it is "
                                       "neither read nor written. Remove the link or move the "

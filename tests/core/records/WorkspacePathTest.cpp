@@ -84,3 +84,18 @@ INSTANTIATE_TEST_SUITE_P(Paths, WorkspacePathTest, ::testing::ValuesIn(kCases),
                          });
 
 } // namespace
+
+// The root's own link may be pointed elsewhere between checks: files of the new place count as
+// inside, files of the old one no longer do.
+TEST(WorkspacePathRootTest, RootMovedBetweenChecks) {
+    TempWorkspace t;
+    t.write(QStringLiteral("first/a.ini"), "1");
+    t.write(QStringLiteral("second/a.ini"), "2");
+    const QString root = t.path(QStringLiteral("ws"));
+    ASSERT_TRUE(QFile::link(t.path(QStringLiteral("first")), root));
+    EXPECT_NO_THROW(WorkspacePath::inside(root, root + QStringLiteral("/a.ini")));
+    ASSERT_TRUE(QFile::remove(root));
+    ASSERT_TRUE(QFile::link(t.path(QStringLiteral("second")), root));
+    EXPECT_NO_THROW(WorkspacePath::inside(root, root + QStringLiteral("/a.ini")));
+    EXPECT_THROW(WorkspacePath::inside(root, t.path(QStringLiteral("first/a.ini"))), ShipkitError);
+}
