@@ -112,14 +112,29 @@ void race(Figures& f, qint64 bytes, bool curlFirst, const std::function<double()
     }
 }
 
-namespace {
+std::unique_ptr<Server> startNginx(const QString& dir, const QString& http, quint16 port) {
+    const QString conf = dir + QStringLiteral("/nginx.conf");
+    writeFile(conf, QStringLiteral("daemon off;\nmaster_process off;\nworker_processes 1;\n"
+                                   "pid %1/nginx.pid;\nerror_log %1/nginx-error.log;\n"
+                                   "events { worker_connections 256; }\n"
+                                   "http {\n access_log off;\n client_body_temp_path %1/body;\n"
+                                   " proxy_temp_path %1/proxy;\n fastcgi_temp_path %1/fastcgi;\n"
+                                   " uwsgi_temp_path %1/uwsgi;\n scgi_temp_path %1/scgi;\n")
+                            .arg(dir)
+                            .toUtf8() +
+                        http.toUtf8() + "}\n");
+    auto nginx =
+        std::make_unique<Server>(QStringLiteral("/usr/sbin/nginx"),
+                                 QStringList{QStringLiteral("-c"), conf, QStringLiteral("-p"), dir},
+                                 dir + QStringLiteral("/nginx.log"));
+    nginx->awaitPort(port, QByteArray());
+    return nginx;
+}
 
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
 }
-
-} // namespace
 
 void report(const Figures& f) {
     const double ours = median(f.ours), curl = median(f.curl);

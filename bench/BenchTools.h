@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 // Thrown, not exited: the servers and the temporary folder must be cleaned up on the way out.
@@ -39,6 +40,12 @@ private:
 // Processor seconds, user and system, of this process (RUSAGE_SELF) or of its finished
 // children (RUSAGE_CHILDREN).
 double cpuSeconds(int who);
+
+// nginx for the run, its files in dir; http holds the server blocks of its http section. Waits
+// until port answers.
+std::unique_ptr<Server> startNginx(const QString& dir, const QString& http, quint16 port);
+
+double median(std::vector<double> v);
 
 struct Figures {
     QString name;

@@ -99,33 +99,19 @@ private:
 
     void startNginx() {
         m_httpPort = freePort();
-        const QString conf = path(QStringLiteral("nginx.conf"));
-        const QString d = m_dir.path();
         // The proxy step makes nginx read the whole body before it answers (an early answer
         // would let curl stop sending); the body itself is dropped.
-        writeFile(
-            conf,
-            QStringLiteral(
-                "daemon off;\nmaster_process off;\nworker_processes 1;\n"
-                "pid %1/nginx.pid;\nerror_log %1/nginx-error.log;\n"
-                "events { worker_connections 64; }\n"
-                "http {\n access_log off;\n client_body_temp_path %1/body;\n"
-                " proxy_temp_path %1/proxy;\n fastcgi_temp_path %1/fastcgi;\n"
-                " uwsgi_temp_path %1/uwsgi;\n scgi_temp_path %1/scgi;\n"
-                " server {\n  listen 127.0.0.1:%2;\n  client_max_body_size 0;\n"
-                "  client_body_buffer_size 128m;\n"
-                "  location / {\n   set $sink /done;\n   proxy_pass http://127.0.0.1:%2$sink;\n"
-                "   proxy_pass_request_body off;\n"
-                "   proxy_set_header Content-Length \"\";\n  }\n"
-                "  location = /done { return 200 \"discarded\\n\"; }\n }\n}\n")
-                .arg(d)
-                .arg(m_httpPort)
-                .toUtf8());
-        m_nginx = std::make_unique<Server>(
-            QStringLiteral("/usr/sbin/nginx"),
-            QStringList{QStringLiteral("-c"), conf, QStringLiteral("-p"), d},
-            path(QStringLiteral("nginx.log")));
-        m_nginx->awaitPort(m_httpPort, QByteArray());
+        m_nginx = ::startNginx(
+            m_dir.path(),
+            QStringLiteral(" server {\n  listen 127.0.0.1:%1;\n  client_max_body_size 0;\n"
+                           "  client_body_buffer_size 128m;\n"
+                           "  location / {\n   set $sink /done;\n"
+                           "   proxy_pass http://127.0.0.1:%1$sink;\n"
+                           "   proxy_pass_request_body off;\n"
+                           "   proxy_set_header Content-Length \"\";\n  }\n"
+                           "  location = /done { return 200 \"discarded\\n\"; }\n }\n")
+                .arg(m_httpPort),
+            m_httpPort);
     }
 
     void checkAndDropUpload(const QString& name) {

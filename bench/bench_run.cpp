@@ -17,15 +17,14 @@
 #include "shell/Session.h"
 #include "shell/TGWide.h"
 
+#include "BenchTools.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -34,27 +33,6 @@
 #include <vector>
 
 namespace {
-
-// Thrown, not exited: nginx and the temporary folder must be cleaned up on the way out.
-struct BenchFailure {
-    QString why;
-};
-
-[[noreturn]] void die(const QString& why) {
-    throw BenchFailure{why};
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        die(QStringLiteral("cannot write ") + path);
-}
-
-quint16 freePort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
 
 // The process's resident set now (VmRSS), in MB.
 double residentMegabytes() {
@@ -66,66 +44,6 @@ double residentMegabytes() {
             return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
     return 0;
 }
-
-// CPU time this process has used so far, user and system, in seconds.
-double cpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-// nginx on a loopback port with its own configuration: every POST is answered "thanks".
-class Nginx {
-public:
-    Nginx(const QString& dir, quint16 port) {
-        const QString conf = dir + QStringLiteral("/nginx.conf");
-        writeFile(conf,
-                  QStringLiteral("daemon off;\nmaster_process off;\nworker_processes 1;\n"
-                                 "pid %1/nginx.pid;\nerror_log %1/nginx-error.log;\n"
-                                 "events { worker_connections 256; }\n"
-                                 "http {\n access_log off;\n client_body_temp_path %1/body;\n"
-                                 " proxy_temp_path %1/proxy;\n fastcgi_temp_path %1/fastcgi;\n"
-                                 " uwsgi_temp_path %1/uwsgi;\n scgi_temp_path %1/scgi;\n"
-                                 " server {\n  listen 127.0.0.1:%2;\n"
-                                 "  location / { return 200 \"thanks\\n\"; }\n }\n}\n")
-                      .arg(dir)
-                      .arg(port)
-                      .toUtf8());
-        m_process.setStandardOutputFile(dir + QStringLiteral("/nginx.log"));
-        m_process.setStandardErrorFile(dir + QStringLiteral("/nginx.log"), QIODevice::Append);
-        m_process.start(QStringLiteral("/usr/sbin/nginx"),
-                        {QStringLiteral("-c"), conf, QStringLiteral("-p"), dir});
-        if (!m_process.waitForStarted(10000))
-            die(QStringLiteral("cannot start /usr/sbin/nginx (apt-get install nginx)"));
-        awaitPort(port);
-    }
-    ~Nginx() {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-
-private:
-    static void awaitPort(quint16 port) {
-        for (int i = 0; i < 100; ++i) {
-            QTcpSocket probe;
-            probe.connectToHost(QHostAddress::LocalHost, port);
-            if (probe.waitForConnected(500))
-                return;
-            QThread::msleep(100);
-        }
-        die(QStringLiteral("nginx never answered on port %1").arg(port));
-    }
-
-    QProcess m_process;
-};
 
 // The run's questions, answered so that nothing stops it: no save, no report to open.
 class QuietPrompter : public Prompter {
@@ -167,7 +85,11 @@ public:
         if (!m_dir.isValid())
             die(QStringLiteral("cannot make a temporary folder"));
         m_port = freePort();
-        m_nginx = std::make_unique<Nginx>(m_dir.path(), m_port);
+        m_nginx = startNginx(m_dir.path(),
+                             QStringLiteral(" server {\n  listen 127.0.0.1:%1;\n"
+                                            "  location / { return 200 \"thanks\\n\"; }\n }\n")
+                                 .arg(m_port),
+                             m_port);
         writeWorkspace();
         writeCurlConfig();
     }
@@ -177,11 +99,11 @@ public:
         double residentAfterFirst = 0;
         for (int round = 0; round < m_rounds; ++round) {
             double gap = 0, inCurl = 0;
-            const double cpuBefore = cpuSeconds();
+            const double cpuBefore = cpuSeconds(RUSAGE_SELF);
             ours.push_back(ourRun(gap));
             if (round == 0)
                 residentAfterFirst = residentMegabytes();
-            cpu.push_back(cpuSeconds() - cpuBefore);
+            cpu.push_back(cpuSeconds(RUSAGE_SELF) - cpuBefore);
             gaps.push_back(gap);
             curl.push_back(curlRun(inCurl));
             transfers.push_back(inCurl);
@@ -334,7 +256,7 @@ private:
                             ? QStringLiteral("/dev/shm/bench_run-XXXXXX")
                             : QDir::tempPath() + QStringLiteral("/bench_run-XXXXXX")};
     quint16 m_port = 0;
-    std::unique_ptr<Nginx> m_nginx;
+    std::unique_ptr<Server> m_nginx;
 };
 
 int option(const QStringList& args, const QString& name, int fallback) {
