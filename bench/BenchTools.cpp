@@ -6,10 +6,34 @@
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
+#include <sched.h>
 #include <sys/resource.h>
 
 void die(const QString& why) {
     throw BenchFailure{why};
+}
+
+namespace {
+
+int serverProcessor = -1; // set by separateProcessors()
+
+} // namespace
+
+void separateProcessors() {
+    cpu_set_t mine;
+    CPU_ZERO(&mine);
+    if (sched_getaffinity(0, sizeof mine, &mine) != 0 || CPU_COUNT(&mine) < 2)
+        return;
+    for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu)
+        if (CPU_ISSET(cpu, &mine))
+            serverProcessor = cpu;
+    CPU_CLR(serverProcessor, &mine);
+    if (sched_setaffinity(0, sizeof mine, &mine) != 0) {
+        serverProcessor = -1;
+        return;
+    }
+    std::printf("servers on processor %d, clients on the other %d\n", serverProcessor,
+                CPU_COUNT(&mine));
 }
 
 quint16 freePort() {
@@ -24,6 +48,12 @@ Server::Server(const QString& program, const QStringList& arguments, const QStri
     m_process.start(program, arguments);
     if (!m_process.waitForStarted(10000))
         die(QStringLiteral("cannot start ") + program);
+    if (serverProcessor >= 0) {
+        cpu_set_t one;
+        CPU_ZERO(&one);
+        CPU_SET(serverProcessor, &one);
+        sched_setaffinity(static_cast<pid_t>(m_process.processId()), sizeof one, &one);
+    }
 }
 
 Server::~Server() {

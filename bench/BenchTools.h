@@ -16,6 +16,11 @@ struct BenchFailure {
 };
 
 [[noreturn]] void die(const QString& why);
+// Keeps the servers on a processor of their own and this process (and curl, its child) on the
+// others, when there are at least two: left to itself, the scheduler sometimes puts a client
+// and its server on one processor for part of a transfer, which swings a round by a fifth.
+// Both sides get the same placement. Call first thing in main; prints the placement.
+void separateProcessors();
 quint16 freePort();
 void writeFile(const QString& path, const QByteArray& text);
 // A file of the given size with bytes that do not compress.

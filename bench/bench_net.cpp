@@ -198,6 +198,7 @@ private:
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    separateProcessors();
     const QStringList args = app.arguments();
     try {
         NetBench bench(option(args, QStringLiteral("--ftp-mb"), 256) << 20,

@@ -268,6 +268,7 @@ int option(const QStringList& args, const QString& name, int fallback) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    separateProcessors();
     const QStringList args = app.arguments();
     try {
         RunBench bench(std::max(1, option(args, QStringLiteral("--sites"), 100)),

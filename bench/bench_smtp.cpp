@@ -127,6 +127,7 @@ private:
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    separateProcessors();
     const QStringList args = app.arguments();
     // smtp-sink lives in /usr/sbin, which a plain user's PATH may lack.
     const QString sink =

@@ -124,6 +124,7 @@ private:
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    separateProcessors();
     const QStringList args = app.arguments();
     try {
         TlsBench bench(option(args, QStringLiteral("--http-mb"), 64) << 20,
