@@ -3,21 +3,12 @@
 #include <QDir>
 #include <QRegularExpression>
 
-FtpStepFixture::FtpStepFixture() : paths(Workspace::at(ws.dir())) {
+FtpStepFixture::FtpStepFixture() {
     QDir().mkpath(paths.FilesDir);
-    app.setValue("8CHAR", "MYAPP");
-    app.setValue("VERSION", "1.2");
-    engine.name = "Site One";
     engine.setFlag("USE_FTP_UPLOAD", true);
     engine.set("LOGIN_NAME", "shipper");
     engine.set("LOGIN_PASSWORD", "secret");
     engine.set("REMOTE_PATH", "incoming/");
-    context.company = &company;
-    context.app = &app;
-    context.appName = "MyApp";
-    context.engine = &engine;
-    context.clock = &clock;
-    context.prompter = &prompter;
 }
 
 void FtpStepFixture::appFile(const QString& name, const QByteArray& bytes) {

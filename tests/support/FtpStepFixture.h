@@ -1,23 +1,14 @@
 #pragma once
 
-#include "base/Clock.h"
-#include "base/Workspace.h"
-#include "engines/SiteEngine.h"
-#include "records/ApplicationRecord.h"
-#include "records/CompanyRecord.h"
-#include "scripts/ExpansionContext.h"
 #include "submit/FtpUploader.h"
-#include "support/FtpStepView.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempWorkspace.h"
+#include "support/StepFixture.h"
 
 #include <QStringList>
 #include <memory>
 
-// One site's FTP step in a temporary workspace: an engine "Site One" that logs on as
-// "shipper" / "secret" and uploads to "incoming/", an application "MyApp" whose file is
-// written on demand, and the view that records what the step shows.
-class FtpStepFixture {
+// One site's FTP step: the engine logs on as "shipper" / "secret" and uploads to "incoming/";
+// the application's file is written on demand.
+class FtpStepFixture : public StepFixture {
 public:
     FtpStepFixture();
 
@@ -36,16 +27,6 @@ public:
     // The transcript with the PORT numbers masked.
     QStringList transcript() const;
     static QString maskPort(const QString& line);
-
-    TempWorkspace ws;
-    Workspace paths;
-    CompanyRecord company;
-    ApplicationRecord app;
-    SiteEngine engine;
-    FixedClock clock{QDateTime(QDate(2026, 3, 7), QTime(21, 5, 9))};
-    ScriptedPrompter prompter;
-    ExpansionContext context;
-    FtpStepView view;
 
 private:
     std::unique_ptr<FtpUploader> m_uploader;

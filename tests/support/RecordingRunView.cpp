@@ -35,7 +35,9 @@ void RecordingRunView::setProgress(int position, int maximum) {
 }
 
 void RecordingRunView::setMailProgress(int percent, bool visible) {
-    shown << QStringLiteral("mail progress: %1 %2").arg(percent).arg(visible);
+    shown << QStringLiteral("mail progress: %1 %2")
+                 .arg(percent)
+                 .arg(visible ? QStringLiteral("shown") : QStringLiteral("hidden"));
 }
 
 void RecordingRunView::setHttpBytes(qint64 bytes) {
@@ -44,10 +46,13 @@ void RecordingRunView::setHttpBytes(qint64 bytes) {
 
 void RecordingRunView::clearFtpLog() {
     ftpLog.clear();
+    ++ftpLogClears;
 }
 
 void RecordingRunView::AddFtpLog(const QString& text) {
     ftpLog << text;
+    if (onFtpLine)
+        onFtpLine(text);
 }
 
 void RecordingRunView::clearRunLog() {
@@ -94,4 +99,22 @@ QStringList RecordingRunView::only(const QString& prefix) const {
         if (line.startsWith(prefix))
             lines << line;
     return lines;
+}
+
+QStringList RecordingRunView::statuses(Method method) const {
+    const QString prefix = QStringLiteral("status %1: ").arg(name(method));
+    QStringList texts;
+    for (const QString& line : only(prefix))
+        texts << line.mid(prefix.size());
+    return texts;
+}
+
+QStringList RecordingRunView::mailProgressStates() const {
+    QStringList states;
+    for (const QString& line : only(QStringLiteral("mail progress: "))) {
+        const QString state = line.section(u' ', -1);
+        if (states.isEmpty() || states.last() != state)
+            states << state;
+    }
+    return states;
 }

@@ -7,7 +7,7 @@
 #include "submit/FtpTrail.h"
 #include "submit/FtpTranscript.h"
 #include "submit/FtpUploadPlan.h"
-#include "support/FtpStepView.h"
+#include "support/RecordingRunView.h"
 
 #include <gtest/gtest.h>
 
@@ -125,7 +125,7 @@ TEST(FtpTrail, PrefixesEachLineAndMasksThePassword) {
 }
 
 TEST(FtpTranscript, StopsGrowingAtItsLimitAndSaysSo) {
-    FtpStepView view;
+    RecordingRunView view;
     FtpTranscript transcript(view);
     for (int i = 0; i < FtpTranscript::MaxLines + 5; ++i)
         transcript.add(QString::number(i));

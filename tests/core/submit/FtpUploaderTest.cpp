@@ -242,10 +242,11 @@ TEST_F(FtpUploaderTest, TranscriptShowsTheWholeExchangeWithThePasswordMasked) {
              QStringList({"CLIENT: QUIT", "SERVER: 221 Goodbye.", "INFO: Disconnected."})));
     EXPECT_EQ(uploader().transcript(), view.ftpLog) << "kept for the report as shown";
     EXPECT_EQ(view.ftpLogClears, 1);
-    EXPECT_EQ(view.ftpStatus.first(), "logging on to Site One");
-    EXPECT_TRUE(view.ftpStatus.contains("Starting Transfer"));
-    EXPECT_TRUE(view.ftpStatus.contains("Bytes Transfered: " + QString::number(Program.size())));
-    for (const QStringList* lines : {&view.ftpLog, &view.runLog, &view.ftpStatus})
+    const QStringList ftpStatus = view.statuses(RunView::Method::Ftp);
+    EXPECT_EQ(ftpStatus.first(), "logging on to Site One");
+    EXPECT_TRUE(ftpStatus.contains("Starting Transfer"));
+    EXPECT_TRUE(ftpStatus.contains("Bytes Transfered: " + QString::number(Program.size())));
+    for (const QStringList* lines : {&view.ftpLog, &view.runLog, &view.shown})
         EXPECT_FALSE(lines->join('\n').contains("secret"));
     EXPECT_TRUE(ftp.commands().contains("PASS secret")) << "the wire is unchanged";
 }

@@ -108,14 +108,13 @@ TEST_F(MailPosterTest, SendsEachKindOfMail) {
     for (const SentCase& c : SentCases) {
         SCOPED_TRACE(c.name);
         view.runLog.clear();
-        view.mailStatus.clear();
-        view.progressStates.clear();
+        view.shown.clear();
         EXPECT_TRUE(step(c.isNew, c.submit, c.copy));
         EXPECT_EQ(smtp.received(), dialogue(c.to, c.text));
         EXPECT_EQ(poster(smtp.server()).reportLines(), Delivered);
         EXPECT_EQ(view.runLog, c.runLog);
-        EXPECT_EQ(view.mailStatus, c.status);
-        EXPECT_EQ(view.progressStates, QStringList({"shown", "hidden"}));
+        EXPECT_EQ(view.statuses(RunView::Method::Email), c.status);
+        EXPECT_EQ(view.mailProgressStates(), QStringList({"shown", "hidden"}));
     }
 }
 
