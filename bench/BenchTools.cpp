@@ -1,5 +1,11 @@
 #include "BenchTools.h"
 
+#include "net/ENetError.h"
+#include "net/TNetHTTP.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+
 #include <QFile>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -106,6 +112,38 @@ double curlSeconds(const QStringList& arguments, qint64 expectUpload) {
     if (out.value(1).toDouble() != static_cast<double>(expectUpload))
         die(QStringLiteral("curl sent %1 bytes, not %2").arg(out.value(1)).arg(expectUpload));
     return out.value(0).toDouble();
+}
+
+double ourPostSeconds(const QString& url, const QByteArray& body, const QString& file,
+                      const TlsPolicy& tls) {
+    TNetHTTP http;
+    http.setTlsPolicy(tls);
+    http.setURL(url);
+    http.setContentType(QStringLiteral("application/x-www-form-urlencoded"));
+    http.setPostData(body);
+    http.setAttachedFile(file);
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        http.setAction(httpPost);
+    } catch (const ENetError& e) {
+        die(QStringLiteral("POST failed: ") + e.message());
+    }
+    return clock.nsecsElapsed() / 1e9;
+}
+
+double curlPostSeconds(const QString& url, const QString& file, qint64 bytes,
+                       const QStringList& extra) {
+    return curlSeconds(extra + QStringList{QStringLiteral("-0"), QStringLiteral("-H"),
+                                           QStringLiteral("Content-Type: "
+                                                          "application/x-www-form-urlencoded"),
+                                           QStringLiteral("--data-binary"), u'@' + file, url},
+                       bytes);
+}
+
+QString benchFolder(const QString& name) {
+    const QString shm = QStringLiteral("/dev/shm");
+    return (QDir(shm).exists() ? shm : QDir::tempPath()) + u'/' + name + QStringLiteral("-XXXXXX");
 }
 
 qint64 option(const QStringList& args, const QString& name, qint64 fallback) {

@@ -2,6 +2,8 @@
 
 // What the benchmarks that race curl share: servers started for the run, curl's own timing,
 // medians and the printed line.
+#include "net/TlsPolicy.h"
+
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
@@ -27,6 +29,15 @@ void writeFile(const QString& path, const QByteArray& text);
 void makeData(const QString& path, qint64 bytes);
 // Runs curl and gives its own time_total in seconds (process start and file reading excluded).
 double curlSeconds(const QStringList& arguments, qint64 expectUpload);
+// A form POST (HTTP/1.0, as curl's below) of body and then the attached file, if any, by our
+// client, in seconds.
+double ourPostSeconds(const QString& url, const QByteArray& body, const QString& file,
+                      const TlsPolicy& tls = TlsPolicy());
+// curl's POST of the file's bytes to url; extra holds further options (such as --cacert).
+double curlPostSeconds(const QString& url, const QString& file, qint64 bytes,
+                       const QStringList& extra = QStringList());
+// The name pattern of a benchmark's temporary folder: on /dev/shm when there is one.
+QString benchFolder(const QString& name);
 // The number after name in the arguments, or fallback.
 qint64 option(const QStringList& args, const QString& name, qint64 fallback);
 

@@ -10,7 +10,6 @@
 //   bench_net [--ftp-mb N] [--http-mb N] [--rounds N]
 #include "net/ENetError.h"
 #include "net/TNetFTP.h"
-#include "net/TNetHTTP.h"
 
 #include "BenchTools.h"
 
@@ -58,13 +57,14 @@ public:
                 race(
                     isPassive ? passive : active, m_ftpBytes, curlFirst,
                     [&] { return ourFtp(isPassive); }, [&] { return curlFtp(isPassive); });
+            const QString bodyFile = path(QStringLiteral("body.bin"));
+            const auto curlPost = [&] { return curlPostSeconds(formUrl(), bodyFile, m_httpBytes); };
             race(
-                post, m_httpBytes, curlFirst, [&] { return ourPost(body, QString()); },
-                [&] { return curlPost(); });
+                post, m_httpBytes, curlFirst,
+                [&] { return ourPostSeconds(formUrl(), body, QString()); }, curlPost);
             race(
                 attached, m_httpBytes, curlFirst,
-                [&] { return ourPost(QByteArray(), path(QStringLiteral("body.bin"))); },
-                [&] { return curlPost(); });
+                [&] { return ourPostSeconds(formUrl(), QByteArray(), bodyFile); }, curlPost);
         }
         std::printf("%d rounds, FTP %lld MB, HTTP %lld MB, medians:\n", m_rounds, m_ftpBytes >> 20,
                     m_httpBytes >> 20);
@@ -160,34 +160,9 @@ private:
         return seconds;
     }
 
-    double ourPost(const QByteArray& body, const QString& file) {
-        TNetHTTP http;
-        http.setURL(QStringLiteral("http://127.0.0.1:%1/form").arg(m_httpPort));
-        http.setContentType(QStringLiteral("application/x-www-form-urlencoded"));
-        http.setPostData(body);
-        http.setAttachedFile(file);
-        QElapsedTimer clock;
-        clock.start();
-        try {
-            http.setAction(httpPost);
-        } catch (const ENetError& e) {
-            die(QStringLiteral("HTTP POST failed: ") + e.message());
-        }
-        return clock.nsecsElapsed() / 1e9;
-    }
+    QString formUrl() const { return QStringLiteral("http://127.0.0.1:%1/form").arg(m_httpPort); }
 
-    double curlPost() {
-        return curlSeconds({QStringLiteral("-0"), QStringLiteral("-H"),
-                            QStringLiteral("Content-Type: application/x-www-form-urlencoded"),
-                            QStringLiteral("--data-binary"),
-                            u'@' + path(QStringLiteral("body.bin")),
-                            QStringLiteral("http://127.0.0.1:%1/form").arg(m_httpPort)},
-                           m_httpBytes);
-    }
-
-    QTemporaryDir m_dir{QDir(QStringLiteral("/dev/shm")).exists()
-                            ? QStringLiteral("/dev/shm/bench_net-XXXXXX")
-                            : QDir::tempPath() + QStringLiteral("/bench_net-XXXXXX")};
+    QTemporaryDir m_dir{benchFolder(QStringLiteral("bench_net"))};
     qint64 m_ftpBytes, m_httpBytes;
     int m_rounds;
     quint16 m_ftpPort = 0, m_httpPort = 0;

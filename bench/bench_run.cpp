@@ -252,9 +252,7 @@ private:
     }
 
     int m_sites, m_rounds;
-    QTemporaryDir m_dir{QDir(QStringLiteral("/dev/shm")).exists()
-                            ? QStringLiteral("/dev/shm/bench_run-XXXXXX")
-                            : QDir::tempPath() + QStringLiteral("/bench_run-XXXXXX")};
+    QTemporaryDir m_dir{benchFolder(QStringLiteral("bench_run"))};
     quint16 m_port = 0;
     std::unique_ptr<Server> m_nginx;
 };

@@ -112,9 +112,7 @@ private:
                            m_message.size());
     }
 
-    QTemporaryDir m_dir{QDir(QStringLiteral("/dev/shm")).exists()
-                            ? QStringLiteral("/dev/shm/bench_smtp-XXXXXX")
-                            : QDir::tempPath() + QStringLiteral("/bench_smtp-XXXXXX")};
+    QTemporaryDir m_dir{benchFolder(QStringLiteral("bench_smtp"))};
     QString m_sinkProgram;
     qint64 m_bytes;
     int m_rounds;

@@ -5,14 +5,11 @@
 // openssl and curl installed.
 //
 //   bench_tls [--http-mb N] [--rounds N]
-#include "net/ENetError.h"
-#include "net/TNetHTTP.h"
 
 #include "BenchTools.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -38,8 +35,16 @@ public:
         const QByteArray body = bodyFile.readAll();
         for (int round = 0; round < m_rounds; ++round)
             race(
-                post, m_bytes, round % 2 == 1, [&] { return ourPost(body); },
-                [&] { return curlPost(); });
+                post, m_bytes, round % 2 == 1,
+                [&] {
+                    return ourPostSeconds(url(), body, QString(),
+                                          TlsPolicy(path(QStringLiteral("cert.pem"))));
+                },
+                [&] {
+                    return curlPostSeconds(
+                        url(), path(QStringLiteral("body.bin")), m_bytes,
+                        {QStringLiteral("--cacert"), path(QStringLiteral("cert.pem"))});
+                });
         std::printf("%d rounds, HTTPS %lld MB, medians:\n", m_rounds, m_bytes >> 20);
         report(post);
     }
@@ -86,34 +91,7 @@ private:
                                m_tlsPort);
     }
 
-    double ourPost(const QByteArray& body) {
-        TNetHTTP http;
-        http.setTlsPolicy(TlsPolicy(path(QStringLiteral("cert.pem"))));
-        http.setURL(url());
-        http.setContentType(QStringLiteral("application/x-www-form-urlencoded"));
-        http.setPostData(body);
-        QElapsedTimer clock;
-        clock.start();
-        try {
-            http.setAction(httpPost);
-        } catch (const ENetError& e) {
-            die(QStringLiteral("HTTPS POST failed: ") + e.message());
-        }
-        return clock.nsecsElapsed() / 1e9;
-    }
-
-    double curlPost() {
-        return curlSeconds({QStringLiteral("-0"), QStringLiteral("--cacert"),
-                            path(QStringLiteral("cert.pem")), QStringLiteral("-H"),
-                            QStringLiteral("Content-Type: application/x-www-form-urlencoded"),
-                            QStringLiteral("--data-binary"),
-                            u'@' + path(QStringLiteral("body.bin")), url()},
-                           m_bytes);
-    }
-
-    QTemporaryDir m_dir{QDir(QStringLiteral("/dev/shm")).exists()
-                            ? QStringLiteral("/dev/shm/bench_tls-XXXXXX")
-                            : QDir::tempPath() + QStringLiteral("/bench_tls-XXXXXX")};
+    QTemporaryDir m_dir{benchFolder(QStringLiteral("bench_tls"))};
     qint64 m_bytes;
     int m_rounds;
     quint16 m_tlsPort = 0, m_sinkPort = 0;
