@@ -1,5 +1,6 @@
 #include "net/CNetIPPort.h"
 
+#include "base/ScopeGuard.h"
 #include "net/SendQueue.h"
 #include "net/SocketErrors.h"
 
@@ -279,8 +280,8 @@ int CNetIPPort::sendBytes(const QByteArray& bytes) {
         m_socket->write(bytes.constData() + offset, size);
         offset += size;
         m_awaitingRoom = true;
+        const ScopeGuard awaited([this] { m_awaitingRoom = false; });
         const bool room = waiter().run([this] { return m_state != State::Connected || hasRoom(); });
-        m_awaitingRoom = false;
         if (!room)
             return 301;
         if (m_state != State::Connected)
