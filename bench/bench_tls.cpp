@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     try {
         TlsBench bench(option(args, QStringLiteral("--http-mb"), 64) << 20,
-                       static_cast<int>(option(args, QStringLiteral("--rounds"), 5)));
+                       static_cast<int>(option(args, QStringLiteral("--rounds"), 15)));
         bench.run();
     } catch (const BenchFailure& failure) {
         std::fprintf(stderr, "bench_tls: %s\n", qPrintable(failure.why));
