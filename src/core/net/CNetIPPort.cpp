@@ -278,6 +278,8 @@ int CNetIPPort::sendBytes(const QByteArray& bytes) {
     do {
         const qsizetype size = qMin(SliceSize, bytes.size() - offset);
         m_socket->write(bytes.constData() + offset, size);
+        // Out to the kernel now, not once the queue is full and the wait runs the event loop.
+        m_socket->flush();
         offset += size;
         m_awaitingRoom = true;
         const ScopeGuard awaited([this] { m_awaitingRoom = false; });

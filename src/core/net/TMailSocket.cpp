@@ -132,6 +132,9 @@ void TMailSocket::sendData(const QByteArray& data) {
 
 void TMailSocket::write(const QByteArray& bytes) {
     m_socket.write(bytes);
+    // Out to the kernel now: otherwise nothing leaves before the queue is full and the wait
+    // below runs the event loop, and the server idles while the first megabyte is prepared.
+    m_socket.flush();
     wait([this] {
         return !isConnected() || m_socketError != 0 || SendQueue::hasRoom(m_socket, HighWater);
     });
