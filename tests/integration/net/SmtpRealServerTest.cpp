@@ -2,14 +2,13 @@
 // received is read back with Python's email package, as a mail program would read it.
 #include "net/TMailMessage.h"
 #include "net/TMailSMTP.h"
+#include "support/MailInbox.h"
 #include "support/NetGuard.h"
-#include "support/NetServerProcess.h"
 #include "support/TempWorkspace.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -81,10 +80,7 @@ QJsonArray json(const Mailboxes& list) {
 class SmtpRealServer : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_dir.write("inbox/.keep", QByteArray());
-        m_server = std::make_unique<NetServerProcess>(
-            "/usr/bin/python3", QStringList{SHIPKIT_SOURCE_DIR "/tests/support/SmtpSaveServer.py",
-                                            "%PORT%", m_dir.path("inbox")});
+        m_server = MailInbox::server(m_dir.path("inbox"));
         ASSERT_TRUE(m_server->start("220")) << m_server->log().toStdString();
     }
 
@@ -111,14 +107,7 @@ protected:
 
     // Python's reading of message number n: parts.json and the decoded attachments.
     QJsonObject readBack(const QString& n) {
-        m_dir.write("parts" + n + "/.keep", QByteArray());
-        QProcess dump;
-        dump.start("/usr/bin/python3",
-                   {SHIPKIT_SOURCE_DIR "/tests/support/MailPartsDump.py",
-                    m_dir.path("inbox/" + n + ".eml"), m_dir.path("parts" + n)});
-        EXPECT_TRUE(dump.waitForFinished(60000) && dump.exitCode() == 0)
-            << dump.readAllStandardError().toStdString();
-        return QJsonDocument::fromJson(m_dir.read("parts" + n + "/parts.json")).object();
+        return MailInbox::parts(m_dir.path("inbox/" + n + ".eml"), m_dir.path("parts" + n));
     }
 
     TempWorkspace m_dir;

@@ -3,8 +3,8 @@
 #include "net/ESocketError.h"
 #include "net/TMailMessage.h"
 #include "net/TMailSMTP.h"
+#include "support/MailInbox.h"
 #include "support/NetGuard.h"
-#include "support/NetServerProcess.h"
 #include "support/PatternBytes.h"
 #include "support/TempWorkspace.h"
 #include "support/TestCertificates.h"
@@ -30,13 +30,9 @@ protected:
     void SetUp() override { ASSERT_TRUE(m_certs.made()) << m_certs.log().toStdString(); }
 
     void serve(const QString& inbox, QStringList options) {
-        m_dir.write(inbox + "/.keep", QByteArray());
         options.replaceInStrings(QStringLiteral("%CERT%"), m_certs.good());
         options.replaceInStrings(QStringLiteral("%KEY%"), m_certs.keyFile());
-        m_server = std::make_unique<NetServerProcess>(
-            "/usr/bin/python3", QStringList{SHIPKIT_SOURCE_DIR "/tests/support/SmtpSaveServer.py",
-                                            "%PORT%", m_dir.path(inbox)} +
-                                    options);
+        m_server = MailInbox::server(m_dir.path(inbox), options);
         ASSERT_TRUE(m_server->start(QByteArray())) << m_server->log().toStdString();
     }
 

@@ -3,14 +3,12 @@
 #include "commands/ContributeCommands.h"
 #include "commands/SiteBuilderCommands.h"
 #include "engines/TEngBuild.h"
-#include "support/NetServerProcess.h"
+#include "support/MailInbox.h"
 #include "support/SessionFixture.h"
 
 #include <QDir>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -48,10 +46,7 @@ QByteArray passwordLine(const QString& value) {
 class ContributeRealServer : public ::testing::Test, protected SessionFixture {
 protected:
     void SetUp() override {
-        ws.write("inbox/.keep", QByteArray());
-        m_server = std::make_unique<NetServerProcess>(
-            "/usr/bin/python3", QStringList{SHIPKIT_SOURCE_DIR "/tests/support/SmtpSaveServer.py",
-                                            "%PORT%", ws.path("inbox")});
+        m_server = MailInbox::server(ws.path("inbox"));
         ASSERT_TRUE(m_server->start("220")) << m_server->log().toStdString();
         ASSERT_TRUE(session.LoadWorkspace());
         session.setCompanyField(CompanyRecord::CONTACT, "Ann Lee");
@@ -75,13 +70,7 @@ protected:
     }
 
     QJsonObject readBack(const QString& n) {
-        ws.write("parts" + n + "/.keep", QByteArray());
-        QProcess dump;
-        dump.start("/usr/bin/python3", {SHIPKIT_SOURCE_DIR "/tests/support/MailPartsDump.py",
-                                        ws.path("inbox/" + n + ".eml"), ws.path("parts" + n)});
-        EXPECT_TRUE(dump.waitForFinished(60000) && dump.exitCode() == 0)
-            << dump.readAllStandardError().toStdString();
-        return QJsonDocument::fromJson(ws.read("parts" + n + "/parts.json")).object();
+        return MailInbox::parts(ws.path("inbox/" + n + ".eml"), ws.path("parts" + n));
     }
 
     QByteArray fileOf(const QString& attachment) {

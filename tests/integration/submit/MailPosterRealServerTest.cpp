@@ -1,14 +1,12 @@
 // The e-mail step against a real server nobody here wrote: Debian's aiosmtpd. Each mail it
 // received is read back with Python's email package, as the site's mail program would read it.
 #include "submit/MailPoster.h"
+#include "support/MailInbox.h"
 #include "support/MailStepFixture.h"
 #include "support/NetGuard.h"
-#include "support/NetServerProcess.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,22 +49,13 @@ const RealCase RealCases[] = {
 class MailPosterRealServer : public ::testing::Test, protected MailStepFixture {
 protected:
     void SetUp() override {
-        ws.write("inbox/.keep", QByteArray());
-        m_server = std::make_unique<NetServerProcess>(
-            "/usr/bin/python3", QStringList{SHIPKIT_SOURCE_DIR "/tests/support/SmtpSaveServer.py",
-                                            "%PORT%", ws.path("inbox")});
+        m_server = MailInbox::server(ws.path("inbox"));
         ASSERT_TRUE(m_server->start("220")) << m_server->log().toStdString();
     }
 
     // Python's reading of message number n: parts.json and the decoded attachments.
     QJsonObject readBack(const QString& n) {
-        ws.write("parts" + n + "/.keep", QByteArray());
-        QProcess dump;
-        dump.start("/usr/bin/python3", {SHIPKIT_SOURCE_DIR "/tests/support/MailPartsDump.py",
-                                        ws.path("inbox/" + n + ".eml"), ws.path("parts" + n)});
-        EXPECT_TRUE(dump.waitForFinished(60000) && dump.exitCode() == 0)
-            << dump.readAllStandardError().toStdString();
-        return QJsonDocument::fromJson(ws.read("parts" + n + "/parts.json")).object();
+        return MailInbox::parts(ws.path("inbox/" + n + ".eml"), ws.path("parts" + n));
     }
 
     std::unique_ptr<NetServerProcess> m_server;
