@@ -13,7 +13,8 @@ public:
     explicit TlsPolicy(const QString& caFile) : m_caFile(caFile) {}
 
     const QString& caFile() const { return m_caFile; }
-    // The same authorities, with TLS 1.2 at most. FTP needs it: a TLS 1.3 server sends its
+    // The same authorities, speaking TLS 1.2 only (never 1.3; older versions are refused
+    // anyway). FTP needs it: a TLS 1.3 server sends its
     // session tickets after the handshake, and an upload's data connection that closes with
     // a ticket still unread is reset, dropping the end of the file at the server.
     TlsPolicy upToTls12() const;
