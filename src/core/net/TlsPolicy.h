@@ -14,9 +14,9 @@ public:
 
     const QString& caFile() const { return m_caFile; }
     // The same authorities, speaking TLS 1.2 only (never 1.3; older versions are refused
-    // anyway). FTP needs it: a TLS 1.3 server sends its
-    // session tickets after the handshake, and an upload's data connection that closes with
-    // a ticket still unread is reset, dropping the end of the file at the server.
+    // anyway). FTP needs it: a TLS 1.3 server sends its session tickets after the handshake,
+    // and an upload's data connection that closes with a ticket still unread is reset,
+    // dropping the end of the file at the server.
     TlsPolicy upToTls12() const;
     // Fills in the configuration of a client socket; the reason when it cannot, else "".
     QString configure(QSslConfiguration& config) const;
