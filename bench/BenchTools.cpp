@@ -11,6 +11,7 @@
 #include <QTcpSocket>
 #include <QThread>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <sched.h>
 #include <sys/resource.h>
@@ -159,17 +160,21 @@ double cpuSeconds(int who) {
 }
 
 void race(Figures& f, qint64 bytes, bool curlFirst, const std::function<double()>& ours,
-          const std::function<double()>& curl) {
+          const std::function<double()>& curl, const std::function<void(bool ours)>& after) {
     const auto mbps = [bytes](double seconds) { return bytes / 1048576.0 / seconds; };
     const auto timeOurs = [&] {
         const double cpu = cpuSeconds(RUSAGE_SELF);
         f.ours.push_back(mbps(ours()));
         f.oursCpu.push_back(cpuSeconds(RUSAGE_SELF) - cpu);
+        if (after)
+            after(true);
     };
     const auto timeCurl = [&] {
         const double cpu = cpuSeconds(RUSAGE_CHILDREN);
         f.curl.push_back(mbps(curl()));
         f.curlCpu.push_back(cpuSeconds(RUSAGE_CHILDREN) - cpu);
+        if (after)
+            after(false);
     };
     if (curlFirst) {
         timeCurl();
@@ -204,15 +209,41 @@ double median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
+namespace {
+
+// The ranks (from 0) of the sorted values that bound a 95% interval of their median, free of
+// any assumption on how the rounds spread: the count of rounds below the true median is
+// binomial(n, 1/2), so the interval is the widest [k, n-1-k] missing it with at most 2.5% on
+// each side.
+std::pair<size_t, size_t> medianInterval(size_t n) {
+    double below = std::pow(0.5, static_cast<double>(n)); // P(exactly 0 below)
+    double tail = below;
+    size_t k = 0;
+    while (k + 1 < n - 1 - k) {
+        below *= static_cast<double>(n - k) / static_cast<double>(k + 1);
+        if (tail + below > 0.025)
+            break;
+        tail += below;
+        ++k;
+    }
+    return {k, n - 1 - k};
+}
+
+} // namespace
+
 void report(const Figures& f) {
     const double ours = median(f.ours), curl = median(f.curl);
     std::vector<double> ratios;
     for (size_t i = 0; i < f.ours.size() && i < f.curl.size(); ++i)
         ratios.push_back(f.ours[i] / f.curl[i]);
-    const auto [low, high] = std::minmax_element(ratios.begin(), ratios.end());
-    std::printf("%-28s shipkit %8.1f MB/s   curl %8.1f MB/s   ratio %.2f   rounds %.2f-%.2f",
-                qPrintable(f.name), ours, curl, ours / curl, ratios.empty() ? 0.0 : *low,
-                ratios.empty() ? 0.0 : *high);
+    std::sort(ratios.begin(), ratios.end());
+    std::printf("%-28s shipkit %8.1f MB/s   curl %8.1f MB/s   ratio %.2f", qPrintable(f.name), ours,
+                curl, ours / curl);
+    if (ratios.size() >= 6) {
+        const auto [low, high] = medianInterval(ratios.size());
+        std::printf("   round ratio %.2f (95%%: %.2f-%.2f, all %.2f-%.2f)", median(ratios),
+                    ratios[low], ratios[high], ratios.front(), ratios.back());
+    }
     if (!f.oursCpu.empty() && !f.curlCpu.empty())
         std::printf("   cpu %.0f/%.0f ms", median(f.oursCpu) * 1000, median(f.curlCpu) * 1000);
     std::printf("\n");

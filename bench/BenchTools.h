@@ -71,11 +71,15 @@ struct Figures {
 
 // One round of a case: our transfer and curl's, each given as its seconds, with the
 // processor time of each; who goes first alternates by round (curlFirst), so neither side always
-// meets a server that has just been busy.
+// meets a server that has just been busy. after, when given, runs once each side is done (told
+// which), outside its figures.
 void race(Figures& f, qint64 bytes, bool curlFirst, const std::function<double()>& ours,
-          const std::function<double()>& curl);
+          const std::function<double()>& curl,
+          const std::function<void(bool ours)>& after = nullptr);
 
-// One line: both medians, our share of curl's, the lowest and highest share of a round, and
-// the median processor time of each side when measured: when the server is the slower end,
-// that shows who would be faster.
+// One line: both medians and our share of curl's; then the share within each round (ours and
+// curl's made one after the other): its median with a 95% interval, and its lowest and highest;
+// and the median processor time of each side when measured: when the server is the slower end,
+// that shows who would be faster. An interval that holds 1.0 means the rounds cannot tell the
+// two apart.
 void report(const Figures& f);
