@@ -9,6 +9,7 @@
 //
 //   bench_run [--sites N] [--rounds N]
 #include "base/Clock.h"
+#include "base/LocalTimeZone.h"
 #include "base/Prompter.h"
 #include "commands/ApplicationCommands.h"
 #include "commands/CompanyCommands.h"
@@ -265,6 +266,7 @@ int option(const QStringList& args, const QString& name, int fallback) {
 } // namespace
 
 int main(int argc, char** argv) {
+    LocalTimeZone::pin(); // as the programs do
     QCoreApplication app(argc, argv);
     separateProcessors();
     const QStringList args = app.arguments();

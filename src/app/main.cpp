@@ -1,3 +1,4 @@
+#include "base/LocalTimeZone.h"
 #include "gui/shell/ShipkitApp.h"
 #include "gui/shell/ShipkitApplication.h"
 #include "gui/shell/TMainFrm.h"
@@ -27,6 +28,7 @@ QString workspaceOption(const ShipkitApplication& app) {
 } // namespace
 
 int main(int argc, char** argv) {
+    LocalTimeZone::pin();
     ShipkitApplication app(argc, argv);
     const auto located =
         WorkspaceLocator::locate(workspaceOption(app), QApplication::applicationDirPath());

@@ -1,4 +1,5 @@
 #include "CliApp.h"
+#include "base/LocalTimeZone.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -6,6 +7,7 @@
 #include <exception>
 
 int main(int argc, char** argv) {
+    LocalTimeZone::pin();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Shipkit"));
     QTextStream out(stdout);
