@@ -10,6 +10,7 @@
 #include "records/WorkspacePath.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 
 const QChar AppSiteList::Separator = QChar(0x00B1);
@@ -32,6 +33,27 @@ QString yesNo(bool on) {
 // Field n (from 0) of a stored line; fields past the last separator read as empty.
 QString field(const QStringList& fields, int n) {
     return n < fields.size() ? fields[n] : QString();
+}
+
+// What a stored line keeps of the row built from its engine.
+void merge(AppSiteEntry& row, const QStringList& fields) {
+    row.submit = field(fields, 1);
+    if (row.cat1 != kNA && field(fields, 2) != kNA)
+        row.cat1 = field(fields, 2);
+    if (row.cat2 != kNA && field(fields, 3) != kNA)
+        row.cat2 = field(fields, 3);
+    row.lastPost = field(fields, 4);
+    row.post = field(fields, 5);
+}
+
+// The rows of each site name: a stored line is matched by name, and with thousands of engines a
+// search of all rows for each line was the most of choosing an application.
+QHash<QString, QList<int>> rowsBySite(const std::vector<AppSiteEntry>& rows) {
+    QHash<QString, QList<int>> bySite;
+    bySite.reserve(static_cast<qsizetype>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r)
+        bySite[rows[r].site].append(r);
+    return bySite;
 }
 
 } // namespace
@@ -68,21 +90,6 @@ QString AppSiteList::path(const QString& application) const {
                                  m_workspace.DataDir + application + QStringLiteral("_SITES.dat"));
 }
 
-void AppSiteList::merge(const QStringList& fields) {
-    const QString site = field(fields, 0);
-    for (AppSiteEntry& row : m_rows) {
-        if (row.site != site)
-            continue;
-        row.submit = field(fields, 1);
-        if (row.cat1 != kNA && field(fields, 2) != kNA)
-            row.cat1 = field(fields, 2);
-        if (row.cat2 != kNA && field(fields, 3) != kNA)
-            row.cat2 = field(fields, 3);
-        row.lastPost = field(fields, 4);
-        row.post = field(fields, 5);
-    }
-}
-
 void AppSiteList::LoadSiteList(const TEngBuild& engines, const QString& application) {
     m_rows.clear();
     m_selected = -1;
@@ -93,9 +100,14 @@ void AppSiteList::LoadSiteList(const TEngBuild& engines, const QString& applicat
             m_rows.push_back(std::move(entry));
     }
     const QString file = path(application);
-    if (!application.isEmpty() && QFileInfo::exists(file))
-        for (const QString& line : LoadList(file))
-            merge(line.split(Separator));
+    if (!application.isEmpty() && QFileInfo::exists(file)) {
+        const QHash<QString, QList<int>> bySite = rowsBySite(m_rows);
+        for (const QString& line : LoadList(file)) {
+            const QStringList fields = line.split(Separator);
+            for (const int r : bySite.value(field(fields, 0)))
+                merge(m_rows[r], fields);
+        }
+    }
     for (int r = 0; r < static_cast<int>(m_rows.size()); ++r)
         if (!IsSiteCompatible(r))
             m_rows[r].post = kNo;

@@ -71,7 +71,6 @@ public:
 
 private:
     AppSiteEntry entryFor(const TEngBuild& engines, const QString& site, bool& exists) const;
-    void merge(const QStringList& fields);
     AppSiteEntry* current();
 
     const Workspace& m_workspace;

@@ -9,6 +9,7 @@
 #include "support/TempWorkspace.h"
 
 #include <QLocale>
+#include <QMap>
 #include <gtest/gtest.h>
 
 namespace {
@@ -77,6 +78,22 @@ TEST_F(AppSiteListTest, StoredLinesMergeByRules) {
     // An empty P posts like "Y", so it is counted like "Y".
     EXPECT_EQ(list.CountSitesToPost().total, 3);
     EXPECT_FALSE(QString::fromUtf8(file()).contains("Gone"));
+}
+
+TEST_F(AppSiteListTest, ASiteStoredTwiceTakesItsLaterLine) {
+    engine("Twice", "USE_CAT1=1\r\n");
+    engine("Once", "USE_CAT1=1\r\n");
+    ws.write("data/Tool_SITES.dat",
+             (line({"Twice", "Update", "First", "N/A", "1/2/98", "N"}) + "\r\n" +
+              line({"Once", "Update", "Only", "N/A", "3/4/99", "Y"}) + "\r\n" +
+              line({"Twice", "New", "Second", "N/A", "5/6/00", "Y"}) + "\r\n")
+                 .toUtf8());
+    start("Twice\r\nOnce\r\n");
+    QMap<QString, QStringList> kept;
+    for (const AppSiteEntry& r : list.rows())
+        kept[r.site] = {r.submit, r.cat1, r.lastPost, r.post};
+    EXPECT_EQ(kept, (QMap<QString, QStringList>{{"Twice", {"New", "Second", "5/6/00", "Y"}},
+                                                {"Once", {"Update", "Only", "3/4/99", "Y"}}}));
 }
 
 TEST_F(AppSiteListTest, Windows1252FileWithTheSingleByteSeparatorStillReads) {
