@@ -41,7 +41,11 @@ QStringList LoadList(const QString& path) {
 }
 
 QByteArray listFileBytes(const QStringList& list) {
+    qsizetype size = 0;
+    for (const QString& item : list)
+        size += item.size() + 2;
     QString text;
+    text.reserve(size);
     for (const QString& item : list) {
         text += item;
         text += QStringLiteral("\r\n");
