@@ -213,8 +213,8 @@ namespace {
 
 // The ranks (from 0) of the sorted values that bound a 95% interval of their median, free of
 // any assumption on how the rounds spread: the count of rounds below the true median is
-// binomial(n, 1/2), so the interval is the widest [k, n-1-k] missing it with at most 2.5% on
-// each side.
+// binomial(n, 1/2), so the interval is the narrowest [k, n-1-k] that misses it at most 2.5% of
+// the time on each side.
 std::pair<size_t, size_t> medianInterval(size_t n) {
     double below = std::pow(0.5, static_cast<double>(n)); // P(exactly 0 below)
     double tail = below;
